@@ -1,0 +1,62 @@
+#include "replay/delivery.h"
+
+#include "ui/frmcpf.h"
+
+namespace {
+
+const QStringList kClickMenuItems = {
+    QStringLiteral("mnuAuto"), QStringLiteral("mnumax"),   QStringLiteral("mnuMin"),
+    QStringLiteral("mnu20"),   QStringLiteral("mnu100"),   QStringLiteral("mnu1000"),
+    QStringLiteral("mnu5000"), QStringLiteral("mnuabout"),
+};
+const QStringList kClickButtons = {
+    QStringLiteral("cmdRoll"),     QStringLiteral("cmdOneRoll"), QStringLiteral("cmdEnterOR"),
+    QStringLiteral("cmdCancelOR"), QStringLiteral("cmdokabout"),
+};
+
+bool isIndexed(const QString& name, const char* array, int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        if (name == QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Delivery deliver(FrmCPF& window, PlayerAction action, const QString& name) {
+    if (action == PlayerAction::Click) {
+        if (kClickButtons.contains(name)) {
+            auto* button = static_cast<Button*>(window.widget(name));
+            if (button->isHidden() || !button->isEnabled())
+                return Delivery::NotDelivered;
+            button->click();
+            return Delivery::Delivered;
+        }
+        if (isIndexed(name, "lblOR", 1, 6)) {
+            auto* label = static_cast<Label*>(window.widget(name));
+            if (label->isHidden())
+                return Delivery::NotDelivered;
+            emit label->clicked();
+            return Delivery::Delivered;
+        }
+        if (kClickMenuItems.contains(name)) {
+            MenuItem* item = window.menuItem(name);
+            if (!item->isReachable())
+                return Delivery::NotDelivered;
+            item->action()->trigger();
+            return Delivery::Delivered;
+        }
+        return Delivery::UnknownName;
+    }
+    if (name != u"udBet" && !isIndexed(name, "udOneRoll", 1, 6))
+        return Delivery::UnknownName;
+    auto* upDown = static_cast<UpDown*>(window.widget(name));
+    if (upDown->isHidden() || !upDown->isEnabled())
+        return Delivery::NotDelivered;
+    if (action == PlayerAction::Up)
+        upDown->stepUp();
+    else
+        upDown->stepDown();
+    return Delivery::Delivered;
+}

@@ -1,0 +1,151 @@
+#include "replay/replay.h"
+
+#include "replay/delivery.h"
+#include "replay/state.h"
+#include "ui/frmcpf.h"
+
+#include <QRegularExpression>
+
+class ReplayEngine::ScriptedDie final : public DieSource {
+public:
+    std::deque<int> faces;
+    bool ranDry = false;
+
+    void randomize() override {}
+    std::optional<float> next() override {
+        if (faces.empty()) {
+            ranDry = true;
+            return std::nullopt;
+        }
+        const int face = faces.front();
+        faces.pop_front();
+        // The middle of the face's sixth of [0, 1).
+        return (static_cast<float>(face) - 0.5f) / 6.0f;
+    }
+};
+
+class ReplayEngine::RecordingMessages final : public MessageBox {
+public:
+    explicit RecordingMessages(ReplayEngine& engine) : engine_(engine) {}
+    std::string boxes; // the JSON of the boxes shown by the current command
+    QString fault;
+
+    int show(const QString& text) override {
+        if (!boxes.empty())
+            boxes += ", ";
+        boxes += "{\"text\": ";
+        appendJsonString(boxes, text);
+        boxes += ", \"title\": \"Pipfall\", \"state\": ";
+        appendStateJson(boxes, engine_.window());
+        boxes += '}';
+        return 1;
+    }
+    void showFault(const QString& text) override { fault = text; }
+
+private:
+    ReplayEngine& engine_;
+};
+
+ReplayEngine::ReplayEngine(std::function<void(const std::string&)> sink)
+    : sink_(std::move(sink)), die_(std::make_unique<ScriptedDie>()),
+      messages_(std::make_unique<RecordingMessages>(*this)),
+      platform_(std::make_unique<Platform>(Platform{*die_, pictures_, *messages_})) {}
+
+ReplayEngine::~ReplayEngine() = default;
+
+void ReplayEngine::fail(int lineNumber, const QString& what) {
+    error_ = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
+}
+
+bool ReplayEngine::start() {
+    if (const auto fault = checkDiePictures(pictures_)) {
+        fail(0, *fault);
+        return false;
+    }
+    window_ = std::make_unique<FrmCPF>(*platform_);
+    writeLine(0, QString(), true);
+    return true;
+}
+
+void ReplayEngine::writeLine(int lineNumber, const QString& command, bool delivered) {
+    line_.clear();
+    line_ += "{\"n\": ";
+    line_ += std::to_string(lineNumber);
+    line_ += ", \"cmd\": ";
+    appendJsonString(line_, command);
+    line_ += ", \"delivered\": ";
+    line_ += delivered ? "true" : "false";
+    line_ += ", \"msgboxes\": [";
+    line_ += messages_->boxes;
+    line_ += "], \"state\": ";
+    appendStateJson(line_, *window_);
+    line_ += "}\n";
+    messages_->boxes.clear();
+    sink_(line_);
+}
+
+bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
+    QString line = rawLine;
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+        return true;
+    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
+    const QStringList words = trimmed.split(blanks, Qt::SkipEmptyParts);
+    const QString& verb = words.first();
+    if (verb != u"die" && verb != u"click" && verb != u"up" && verb != u"down") {
+        fail(lineNumber, QStringLiteral("unknown command \"%1\"").arg(verb));
+        return false;
+    }
+    if (words.size() != 2) {
+        fail(lineNumber, QStringLiteral("\"%1\" takes one word after it, not %2")
+                             .arg(verb)
+                             .arg(words.size() - 1));
+        return false;
+    }
+    const QString& argument = words.at(1);
+    if (verb == u"die") {
+        if (argument.size() != 1 || argument.at(0) < u'1' || argument.at(0) > u'6') {
+            fail(lineNumber, QStringLiteral("bad face \"%1\": a face is 1 to 6").arg(argument));
+            return false;
+        }
+        die_->faces.push_back(argument.at(0).unicode() - u'0');
+        return true;
+    }
+    const PlayerAction action = verb == u"click" ? PlayerAction::Click
+                                : verb == u"up"  ? PlayerAction::Up
+                                                 : PlayerAction::Down;
+    const Delivery delivery = deliver(*window_, action, argument);
+    if (delivery == Delivery::UnknownName) {
+        fail(lineNumber, QStringLiteral("\"%1 %2\": no such widget to %1").arg(verb, argument));
+        return false;
+    }
+    if (die_->ranDry) {
+        fail(lineNumber, QStringLiteral("the roll draws the die but no face is queued"));
+        return false;
+    }
+    if (!messages_->fault.isEmpty()) {
+        fail(lineNumber, messages_->fault);
+        return false;
+    }
+    writeLine(lineNumber, verb + u' ' + argument, delivery == Delivery::Delivered);
+    return true;
+}
+
+int runReplay(const QString& script, std::function<void(const std::string&)> sink,
+              QString* errors) {
+    ReplayEngine engine(std::move(sink));
+    if (!engine.start()) {
+        *errors = engine.error();
+        return 2;
+    }
+    const QStringList lines = script.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!engine.runLine(lines.at(i), i + 1)) {
+            *errors = engine.error();
+            return 2;
+        }
+    }
+    return 0;
+}

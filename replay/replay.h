@@ -1,0 +1,51 @@
+#pragma once
+
+#include "table/die.h"
+#include "table/seams.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+class FrmCPF;
+
+// Plays a script of player actions on the real table window and writes the whole state
+// after every action as JSON Lines. The dice come from the script ("die F"); every message
+// box is answered with OK and recorded.
+class ReplayEngine {
+public:
+    // Lines of output go to sink, one complete line (with its newline) at a time.
+    explicit ReplayEngine(std::function<void(const std::string&)> sink);
+    ~ReplayEngine();
+
+    // Opens the table and writes its start-up state; false (with error()) when the die
+    // pictures cannot be read.
+    bool start();
+    // Runs one script line; false when the script is wrong or the game could not go on.
+    bool runLine(const QString& line, int lineNumber);
+    // The last error, as "line N: what is wrong".
+    const QString& error() const { return error_; }
+    FrmCPF& window() { return *window_; }
+
+private:
+    class ScriptedDie;
+    class RecordingMessages;
+
+    void fail(int lineNumber, const QString& what);
+    void writeLine(int lineNumber, const QString& command, bool delivered);
+
+    std::function<void(const std::string&)> sink_;
+    std::unique_ptr<ScriptedDie> die_;
+    std::unique_ptr<RecordingMessages> messages_;
+    FilePictureLoader pictures_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<FrmCPF> window_;
+    QString error_;
+    std::string line_;
+};
+
+// Runs a whole script; returns the exit status (0, or 2 for an error, written to errors).
+int runReplay(const QString& script, std::function<void(const std::string&)> sink, QString* errors);

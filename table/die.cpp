@@ -1,0 +1,85 @@
+#include "table/die.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <chrono>
+#include <cmath>
+
+std::int16_t faceFromR(float r) {
+    const float product = r * 6.0f;
+    return static_cast<std::int16_t>(std::floor(product) + 1.0f);
+}
+
+QString dieFileName(int face) {
+    return QStringLiteral("imgdie%1.bmp").arg(face);
+}
+
+QString diePictureFault(const QString& fileName, const QString& reason) {
+    return QStringLiteral("The die picture \"%1\" cannot be read from the folder \"%2\": %3.")
+        .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()), reason);
+}
+
+std::optional<QString> checkDiePictures(PictureLoader& loader) {
+    for (int face = 1; face <= 6; ++face) {
+        QString reason;
+        if (loader.load(dieFileName(face), &reason).isNull())
+            return diePictureFault(dieFileName(face), reason);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+std::uint64_t splitmix64(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+} // namespace
+
+void ClockDieSource::randomize() {
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch();
+    std::uint64_t mix = static_cast<std::uint64_t>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) ^
+                        (++reseeds_ * 0xD1B54A32D192ED03ull);
+    state_ = splitmix64(mix);
+}
+
+std::optional<float> ClockDieSource::next() {
+    // The top 24 bits give every single-precision value k / 2^24 below 1 exactly.
+    const std::uint64_t bits = splitmix64(state_) >> 40;
+    return static_cast<float>(bits) / 16777216.0f;
+}
+
+QImage FilePictureLoader::load(const QString& fileName, QString* error) {
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        *error = QStringLiteral("the file is missing");
+        return {};
+    }
+    if (!info.isFile()) {
+        *error = QStringLiteral("it is not a file");
+        return {};
+    }
+    QImageReader reader(fileName, "bmp");
+    reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > 4096 || size.height() > 4096)) {
+        *error = QStringLiteral("the picture claims an impossible size of %1 by %2 pixels")
+                     .arg(size.width())
+                     .arg(size.height());
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        *error =
+            reader.error() == QImageReader::FileNotFoundError
+                ? QStringLiteral("the file cannot be opened")
+                : QStringLiteral("it is not a readable BMP picture (%1)").arg(reader.errorString());
+    }
+    return image;
+}

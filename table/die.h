@@ -1,0 +1,40 @@
+#pragma once
+
+#include "table/seams.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// face = Int(r * 6) + 1, computed in single precision as the die always has been.
+std::int16_t faceFromR(float r);
+
+// "imgdie" followed by the face and ".bmp": the die picture's bare file name.
+QString dieFileName(int face);
+
+// The message that names an unreadable die picture and the folder it was looked for in.
+QString diePictureFault(const QString& fileName, const QString& reason);
+
+// Checks that all six die pictures can be read; the fault message of the first that cannot.
+std::optional<QString> checkDiePictures(PictureLoader& loader);
+
+// The real die: a splitmix64 generator reseeded from the high-resolution clock before every
+// draw. The seed also mixes in a count of reseeds, so two reseeds within one clock tick
+// still give independent draws.
+class ClockDieSource final : public DieSource {
+public:
+    void randomize() override;
+    std::optional<float> next() override;
+
+private:
+    std::uint64_t state_ = 0;
+    std::uint64_t reseeds_ = 0;
+};
+
+// Reads pictures from the working directory, refusing files that are not readable BMP
+// pictures of a sane size.
+class FilePictureLoader final : public PictureLoader {
+public:
+    QImage load(const QString& fileName, QString* error) override;
+};

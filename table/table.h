@@ -1,0 +1,83 @@
+#pragma once
+
+#include "table/currency.h"
+#include "table/seams.h"
+#include "table/tablewidgets.h"
+
+#include <cstdint>
+#include <optional>
+
+// The game table: the variables that carry the game from one player action to the next and
+// the handlers of the table window. The rest of the table's state lives in its widgets
+// (the bet is udBet's value, a one-roll bet is its holder's caption and colour), and the
+// handlers read it afresh each time.
+class Table {
+public:
+    Table(TableWidgets& widgets, Platform& platform);
+
+    // The money not on the table: a bet leaves the bankroll the moment it is placed.
+    Currency Bankroll;
+    // 0: the next roll is a come-out roll; 2..5: the point.
+    std::int16_t Point = 0;
+    // The chances already used for the point (0, 1 or 2 between rolls).
+    std::int16_t PointRolls = 0;
+    // The main bet currently charged to the bankroll; equals udBet's value between actions.
+    std::int32_t PrevBet = 0;
+    // What the last roll did to the main bet, for the re-bet.
+    bool BetWon = false;
+    bool BetLost = false;
+    // Working flags of one roll's one-roll settlement; false between rolls.
+    bool ORActive = false;
+    bool ORWon = false;
+    // The loop counter every handler uses to walk the six numbers.
+    std::int16_t Idx = 0;
+    // The loop counter of Bet max.
+    std::int16_t WholeDollars = 0;
+    // The button the last message box returned (1 is OK).
+    int MsgAnswer = 0;
+
+    // Start-up: bankroll 100, no point, no bet.
+    void Form_Load();
+
+    // The roll and the main bet.
+    void cmdRoll_Click();
+    void udBet_Change();
+    void mnumax_Click();
+    void mnuMin_Click();
+    void rebet();
+    void mnuAuto_Click();
+    // The four new-bankroll commands differ only in the amount.
+    void newBankroll_Click(int amount);
+    void mnu20_Click() { newBankroll_Click(20); }
+    void mnu100_Click() { newBankroll_Click(100); }
+    void mnu1000_Click() { newBankroll_Click(1000); }
+    void mnu5000_Click() { newBankroll_Click(5000); }
+
+    // One-roll bets.
+    void cmdOneRoll_Click();
+    void udOneRoll_Change(int Index);
+    void txtOneRoll_Change(int Index);
+    void cmdEnterOR_Click();
+    void cmdCancelOR_Click();
+    void lblOR_Click(int Index);
+
+    const TableWidgets& widgets() const { return w; }
+
+private:
+    // Draws the face and shows its picture; nothing when the die could not be rolled.
+    std::optional<std::int16_t> RollDie();
+    // Puts lblodds(Point) back to its number and ends the point.
+    void closePointDisplay();
+    // The roll's one-roll steps: close the entry panel as the roll starts, settle the bets
+    // on the face, and mark the rolled number at the end.
+    void closeOneRollPanel();
+    void settleOneRollBets(int face);
+    void markRolledNumber(int face);
+
+    // The main bet as money.
+    Currency bet() const { return dollars(w.udBet->value()); }
+    void showBankroll();
+
+    TableWidgets& w;
+    Platform& platform;
+};

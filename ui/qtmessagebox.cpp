@@ -1,0 +1,15 @@
+#include "ui/qtmessagebox.h"
+
+#include <QMessageBox>
+
+int QtMessageBox::show(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pipfall"), text, QMessageBox::Ok, parent_);
+    box.exec();
+    return 1; // the only button is OK
+}
+
+void QtMessageBox::showFault(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pipfall"), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
