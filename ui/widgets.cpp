@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -312,6 +313,22 @@ void UpDown::mousePressEvent(QMouseEvent* event) {
         return;
     pressed_ = event->position().y() < height() / 2 ? Arrow::Up : Arrow::Down;
     update();
+    repeat_->start(400);
+    if (pressed_ == Arrow::Up)
+        stepUp();
+    else
+        stepDown();
+}
+
+void UpDown::repeat() {
+    // Stop as soon as the arrow is let go, or a message box (an over-bet refusal) or a
+    // handler has taken the control away from the player.
+    if (pressed_ == Arrow::None || !(QGuiApplication::mouseButtons() & Qt::LeftButton) ||
+        QApplication::activeModalWidget() != nullptr || !isEnabled() || isHidden()) {
+        repeat_->stop();
+        return;
+    }
+    repeat_->setInterval(60);
     if (pressed_ == Arrow::Up)
         stepUp();
     else
@@ -319,6 +336,7 @@ void UpDown::mousePressEvent(QMouseEvent* event) {
 }
 
 void UpDown::mouseReleaseEvent(QMouseEvent*) {
+    repeat_->stop();
     pressed_ = Arrow::None;
     update();
 }

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -137,6 +138,9 @@ protected:
 
 private:
     enum class Arrow { None, Up, Down };
+    void repeat();
+
+    QTimer* repeat_ = nullptr; // holding an arrow down repeats its click
     TextBox* buddy_ = nullptr;
     int value_ = 0;
     int minimum_ = 0;
