@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and builds the .deb, then checks what a player's
+# machine would get: the program, the die pictures in the data folder, a launcher that
+# starts the game in that folder, the icons and the AppStream description, all valid.
+set -euo pipefail
+build=$1
+
+for tool in desktop-file-validate appstreamcli dpkg-deb cpack dpkg-shlibdeps; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
+        exit 77
+    fi
+done
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+DESTDIR="$stage/root" cmake --install "$build" --prefix /usr >/dev/null
+root=$stage/root
+for file in usr/bin/pipfall usr/share/applications/pipfall.desktop \
+    usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/pipfall.svg \
+    usr/share/icons/hicolor/48x48/apps/pipfall.png \
+    usr/share/icons/hicolor/256x256/apps/pipfall.png; do
+    [ -f "$root/$file" ] || fail "$file is not installed"
+done
+for face in 1 2 3 4 5 6; do
+    [ -f "$root/usr/share/pipfall/imgdie$face.bmp" ] || fail "imgdie$face.bmp is not installed"
+done
+grep -qx 'Path=/usr/share/pipfall' "$root/usr/share/applications/pipfall.desktop" ||
+    fail "the launcher does not start the game in its data folder"
+grep -qx 'Exec=pipfall' "$root/usr/share/applications/pipfall.desktop" ||
+    fail "the launcher does not run pipfall"
+desktop-file-validate "$root/usr/share/applications/pipfall.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml"
+
+# The installed data folder is a working directory the game can play in.
+(cd "$root/usr/share/pipfall" && QT_QPA_PLATFORM=offscreen "$build/pipfall-replay" </dev/null >/dev/null) ||
+    fail "the die pictures in the data folder cannot be read"
+
+(cd "$stage" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/deb" >/dev/null)
+deb=$(ls "$stage"/deb/*.deb)
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/pipfall ./usr/share/pipfall/imgdie3.bmp ./usr/share/applications/pipfall.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/pipfall.svg; do
+    grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation libc6; do
+    grep -q "$package" <<<"$depends" || fail "the package does not depend on $package ($depends)"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = pipfall ] || fail "the package is not named pipfall"
+mkdir "$stage/unpacked"
+dpkg-deb -x "$deb" "$stage/unpacked"
+grep -qx 'Path=/usr/share/pipfall' "$stage/unpacked/usr/share/applications/pipfall.desktop" ||
+    fail "the packaged launcher does not start the game in /usr/share/pipfall"
+echo "packaging: $(basename "$deb") depends on: $depends"
