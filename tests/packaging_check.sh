@@ -3,7 +3,7 @@
 # machine would get: the program, the die pictures in the data folder, a launcher that
 # starts the game in that folder, the icons and the AppStream description, all valid.
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
 
 for tool in desktop-file-validate appstreamcli dpkg-deb cpack dpkg-shlibdeps; do
     if ! command -v "$tool" >/dev/null; then
