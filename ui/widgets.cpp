@@ -249,8 +249,9 @@ void TextBox::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- UpDown
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent) {
+UpDown::UpDown(QWidget* parent) : QWidget(parent), repeat_(new QTimer(this)) {
     setFocusPolicy(Qt::StrongFocus);
+    connect(repeat_, &QTimer::timeout, this, &UpDown::repeat);
 }
 
 void UpDown::setRange(int minimum, int maximum, int step) {
