@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever Pipfall needs to build, play and test that is not there yet.
+# Safe to run again and again: with everything present it changes nothing and needs no network.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-liberation
+    xvfb xauth xdotool imagemagick
+    clang libclang-rt-14-dev
+    desktop-file-utils appstream
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    if [[ "$status" != installed ]]; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "These packages are missing and there is no sudo to install them: ${missing[*]}" >&2
+    echo "Install them as root with: apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y \
+    "${missing[@]}"
