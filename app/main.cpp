@@ -1,8 +1,8 @@
 // Pipfall: a dice game against the house, played at one table window.
 
 #include "table/die.h"
-#include "ui/frmcpf.h"
 #include "ui/qtmessagebox.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,7 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pipfall"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pipfall"));
+    // No display name: Qt would append it to every caption ("PIPFALL — Pipfall"), and the
+    // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
 
     ClockDieSource die;
     FilePictureLoader pictures;
@@ -24,9 +25,11 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    auto* table = new FrmCPF(platform);
-    table->setAttribute(Qt::WA_DeleteOnClose);
-    messages.setParentWindow(table);
-    table->show();
+    // The program runs until its last window closes: closing the table while a Help window is
+    // open leaves that window, which can bring back a fresh table.
+    Windows windows(platform);
+    QObject::connect(&windows, &Windows::tableBuilt, &windows,
+                     [&messages](FrmCPF* table) { messages.setParentWindow(table); });
+    windows.showTable();
     return app.exec();
 }

@@ -1,75 +1,11 @@
 #include "ui/frmcpf.h"
 
 #include "ui/tabledrawing.h"
+#include "ui/widgetbuilder.h"
 
 #include <QMenuBar>
 
 namespace {
-
-QRect pixelRect(const WidgetRow& row) {
-    const auto& g = row.geometry;
-    return {twipsToPixels(g[0]), twipsToPixels(g[1]), twipsToPixels(g[2]), twipsToPixels(g[3])};
-}
-
-QColor rowColour(std::int32_t rgb, QColor fallback) {
-    return rgb == kDefaultColour ? fallback : QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
-FontSpec rowFont(const WidgetRow& row) {
-    return {QString::fromLatin1(row.font.face), row.font.size, row.font.bold};
-}
-
-Qt::Alignment rowAlignment(const WidgetRow& row) {
-    if (row.flags & AlignLeft)
-        return Qt::AlignLeft;
-    if (row.flags & AlignRight)
-        return Qt::AlignRight;
-    return Qt::AlignHCenter;
-}
-
-QString rowCaption(const WidgetRow& row) {
-    return row.caption != nullptr ? QString::fromLatin1(row.caption) : QString();
-}
-
-QWidget* makeLabel(const WidgetRow& row, QWidget* parent) {
-    auto* label = new Label(parent);
-    label->setCaption(rowCaption(row));
-    label->setFontSpec(rowFont(row));
-    label->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
-    label->setForeColor(rowColour(row.fore, Qt::black));
-    label->setAlignment(rowAlignment(row));
-    label->setBorder(row.flags & Border);
-    return label;
-}
-
-QWidget* makeChild(const WidgetRow& row, QWidget* parent) {
-    switch (row.kind) {
-    case Kind::Button: {
-        auto* button = new Button(parent);
-        button->setText(rowCaption(row));
-        button->setFontSpec(rowFont(row));
-        button->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
-        return button;
-    }
-    case Kind::TextBox: {
-        auto* box = new TextBox(parent);
-        box->setText(rowCaption(row));
-        box->setFontSpec(rowFont(row));
-        box->setBackColor(rowColour(row.back, Qt::white));
-        box->setForeColor(rowColour(row.fore, Qt::black));
-        return box;
-    }
-    case Kind::PictureBox: {
-        auto* picture = new PictureBox(parent);
-        picture->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
-        return picture;
-    }
-    case Kind::UpDown:
-        return new UpDown(parent);
-    default:
-        return nullptr;
-    }
-}
 
 template <class W> W* as(const QHash<QString, QWidget*>& byName, const QString& name) {
     auto* widget = qobject_cast<W*>(byName.value(name));
@@ -134,45 +70,9 @@ void FrmCPF::buildMenus() {
 }
 
 void FrmCPF::buildWidgets() {
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("client"));
-    QPalette felt = client_->palette();
-    felt.setColor(QPalette::Window, QColor(0, 0, 255));
-    client_->setPalette(felt);
-    client_->setAutoFillBackground(true);
-    setCentralWidget(client_);
-    client_->setMinimumSize(1, 1);
-
-    // Widgets created later lie above those created earlier. The first row of the table lies
-    // on top, so create from the last row up: labels first, then the drawing, then the child
-    // windows (buttons, text boxes, pictures, up-downs), which lie above everything drawn.
-    std::vector<const WidgetRow*> drawn;
-    std::vector<const WidgetRow*> labels;
-    std::vector<const WidgetRow*> children;
-    for (const WidgetRow& row : kTableWidgets) {
-        if (row.kind == Kind::Shape || row.kind == Kind::Line)
-            drawn.push_back(&row);
-        else if (row.kind == Kind::Label)
-            labels.push_back(&row);
-        else
-            children.push_back(&row);
-    }
-    auto create = [this](const WidgetRow& row, QWidget* widget) {
-        const QString name = QString::fromLatin1(row.name);
-        widget->setObjectName(name);
-        widget->setAccessibleName(name);
-        widget->setGeometry(pixelRect(row));
-        widget->setEnabled(row.flags & Enabled);
-        widget->setVisible(row.flags & Visible);
-        byName_.insert(name, widget);
-    };
-    for (auto it = labels.rbegin(); it != labels.rend(); ++it)
-        create(**it, makeLabel(**it, client_));
-    drawing_ = new TableDrawing(drawn, client_);
-    drawing_->setGeometry(0, 0, twipsToPixels(kTableWidthTwips), twipsToPixels(kTableHeightTwips));
-    drawing_->show();
-    for (auto it = children.rbegin(); it != children.rend(); ++it)
-        create(**it, makeChild(**it, client_));
+    client_ = makeClientArea(this, QColor(0, 0, 255), kTableWidthTwips, kTableHeightTwips);
+    byName_ =
+        buildWidgetRows(kTableWidgets, client_, kTableWidthTwips, kTableHeightTwips, &drawing_);
 
     for (const WidgetRow& row : kTableWidgets) {
         if (row.kind != Kind::Shape && row.kind != Kind::Line) {
@@ -185,17 +85,7 @@ void FrmCPF::buildWidgets() {
         upDown->setRange(row.minimum, row.maximum, row.step);
         upDown->setBuddy(as<TextBox>(byName_, QString::fromLatin1(row.buddy)));
     }
-    QWidget* previous = nullptr;
-    for (const char* name : kTableTabOrder) {
-        QWidget* next = byName_.value(QString::fromLatin1(name));
-        if (previous != nullptr)
-            setTabOrder(previous, next);
-        previous = next;
-    }
-
-    const int width = twipsToPixels(kTableWidthTwips);
-    const int height = twipsToPixels(kTableHeightTwips);
-    resize(width, height + menuBar()->sizeHint().height());
+    setTabOrderByName(kTableTabOrder, byName_);
 }
 
 MenuItem* FrmCPF::menuItem(const QString& name) const {

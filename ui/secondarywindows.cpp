@@ -1,0 +1,127 @@
+#include "ui/secondarywindows.h"
+
+#include "ui/frmcpf.h"
+#include "ui/widgetbuilder.h"
+
+#include <QMenuBar>
+
+#include <array>
+
+namespace {
+
+// clang-format off
+constexpr std::array<WidgetRow, 5> kRulesWidgets = {{
+    {.name = "pblogo", .kind = Kind::PictureBox, .geometry = {240, 600, 1860, 1500}, .back = 0x0000FF, .flags = Visible | Enabled | Border | AutoSize},
+    {.name = "cmdBack", .kind = Kind::Button, .geometry = {120, 2760, 2655, 1215}, .caption = "BACK TO GAME", .font = {"Arial", 14.25, true}, .back = 0x8080FF, .flags = Visible | Enabled | Coloured},
+    {.name = "lblrules(1)", .kind = Kind::Label, .geometry = {3600, 3000, 7215, 3495},
+     .caption = "After wagers are made, results for Roll # 1 are:  One loses, six wins one-to-one and it is still Roll # 1.  "
+                "Otherwise Roll # 1 will determine the point and bets are locked in.  Results for Roll # 2 are:  One loses, "
+                "the point wins two-to-one.  If Roll # 2 results in any number besides one or the point, then the die must be "
+                "rolled again (Roll # 3). Results for Roll # 3 are: One loses, the point wins one-to-one.  If Roll # 3 results "
+                "in any number besides one or the point, then the die must be rolled again (Roll # 4).  This is the last roll "
+                "in which the player may win, the point wins two-to-one and any other number loses.  One-roll bets can be made "
+                "before any roll.",
+     .font = {"Arial", 12, true}, .back = 0x00FFFF, .flags = Visible | Enabled | AlignLeft},
+    {.name = "Shape1", .kind = Kind::Shape, .geometry = {3120, 720, 8055, 6375}, .flags = Visible, .pen = 15},
+    {.name = "lblrules(0)", .kind = Kind::Label, .geometry = {3600, 1560, 7215, 1215},
+     .caption = "PIPFALL is a game of chance played with one die.  It is similar to the pass line bet of craps.  There is a "
+                "come-out roll but once the point is established, the player has only three chances for the point to roll "
+                "again.",
+     .font = {"Arial", 12, true}, .back = 0x00FFFF, .flags = Visible | Enabled | AlignLeft},
+}};
+
+constexpr std::array<const char*, 4> kRulesTabOrder = {"lblrules(0)", "cmdBack", "lblrules(1)", "pblogo"};
+
+constexpr std::array<WidgetRow, 6> kComputerGameWidgets = {{
+    {.name = "pblogo", .kind = Kind::PictureBox, .geometry = {240, 600, 1860, 1500}, .back = 0x0000FF, .flags = Visible | Enabled | Border | AutoSize},
+    {.name = "Command1", .kind = Kind::Button, .geometry = {120, 2880, 2535, 1095}, .caption = "BACK TO GAME", .font = {"Arial", 14.25, true}, .back = 0xC0C000, .flags = Visible | Enabled | Coloured},
+    {.name = "Label1(2)", .kind = Kind::Label, .geometry = {3480, 5400, 6855, 1455},
+     .caption = "Under normal circumstances the player's bet will be re-bet when he wins or loses.  However, if the bankroll "
+                "is low, the automatic re-bet feature is cancelled.  You may obtain a new bankroll by clicking the desired "
+                "amount.",
+     .font = {"Arial", 12, true}, .back = 0xFFFF80, .flags = Visible | Enabled},
+    {.name = "Label1(1)", .kind = Kind::Label, .geometry = {3480, 3480, 6975, 1695},
+     .caption = "Click the \"Make One-Roll Bet\" button and the list of numbers will appear. Once you have entered the amount "
+                "of each one-roll bet, you must click the \"Enter Bets\" button to register them.  When registered, the "
+                "amount of each bet will be displayed under the appropriate number.",
+     .font = {"Arial", 12, true}, .back = 0xFFFF80, .flags = Visible | Enabled},
+    {.name = "Shape1", .kind = Kind::Shape, .geometry = {3000, 960, 7935, 6375}, .flags = Visible, .pen = 11},
+    {.name = "Label1(0)", .kind = Kind::Label, .geometry = {3480, 1560, 6975, 1695},
+     .caption = "This computer game is easy to play.  Use the up-down buttons to make your bets.  The minimum PIPFALL bet "
+                "is five dollars; the maximum is five hundred dollars.  The minimum one-roll bet is one dollar; the "
+                "maximum is one hundred dollars. ",
+     .font = {"Arial", 12, true}, .back = 0xFFFF80, .flags = Visible | Enabled},
+}};
+
+constexpr std::array<const char*, 5> kComputerGameTabOrder = {"Label1(0)", "Command1", "Label1(1)", "Label1(2)", "pblogo"};
+// clang-format on
+
+} // namespace
+
+const WindowLayout kRulesLayout = {"frmPFrules",  "PIPFALL RULES", 11640,
+                                   8055,          0x00FFFF,        "E&xit",
+                                   kRulesWidgets, kRulesTabOrder,  "cmdBack"};
+
+const WindowLayout kComputerGameLayout = {"frmCG",
+                                          "PIPFALL-On the computer",
+                                          11550,
+                                          7935,
+                                          0xFFFF80,
+                                          "E&xit ",
+                                          kComputerGameWidgets,
+                                          kComputerGameTabOrder,
+                                          "Command1"};
+
+SecondaryWindow::SecondaryWindow(const WindowLayout& layout, QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QString::fromLatin1(layout.name));
+    setWindowTitle(QString::fromLatin1(layout.caption));
+
+    // A single command on the menu bar itself, with no menu to drop down.
+    QAction* exit = menuBar()->addAction(QString::fromLatin1(layout.exitCaption));
+    exit->setObjectName(QStringLiteral("mnuexit"));
+    mnuexit_ = new MenuItem(exit, nullptr, this);
+    mnuexit_->setObjectName(QStringLiteral("mnuexit"));
+
+    QWidget* client = makeClientArea(this, QColor::fromRgb(static_cast<QRgb>(layout.back)),
+                                     layout.widthTwips, layout.heightTwips);
+    byName_ = buildWidgetRows(layout.widgets, client, layout.widthTwips, layout.heightTwips);
+    auto* logo = qobject_cast<PictureBox*>(byName_.value(QStringLiteral("pblogo")));
+    logo->setPicture(logoPixmap(devicePixelRatioF()), QStringLiteral("logo"));
+    setTabOrderByName(layout.tabOrder, byName_);
+    byName_.value(QString::fromLatin1(layout.button))->setFocus();
+}
+
+void SecondaryWindow::returnToTable() {
+    // The table first: closing this window first could end the program when it is the last.
+    emit returnToTableRequested();
+    close();
+}
+
+FrmPFrules::FrmPFrules(QWidget* parent) : SecondaryWindow(kRulesLayout, parent) {
+    connect(qobject_cast<Button*>(widget(QStringLiteral("cmdBack"))), &Button::clicked, this,
+            &FrmPFrules::cmdBack_Click);
+    connect(mnuexit(), &MenuItem::clicked, this, &FrmPFrules::mnuexit_Click);
+}
+
+void FrmPFrules::cmdBack_Click() {
+    returnToTable();
+}
+
+void FrmPFrules::mnuexit_Click() {
+    returnToTable();
+}
+
+FrmCG::FrmCG(QWidget* parent) : SecondaryWindow(kComputerGameLayout, parent) {
+    connect(qobject_cast<Button*>(widget(QStringLiteral("Command1"))), &Button::clicked, this,
+            &FrmCG::Command1_Click);
+    connect(mnuexit(), &MenuItem::clicked, this, &FrmCG::mnuexit_Click);
+}
+
+void FrmCG::Command1_Click() {
+    returnToTable();
+}
+
+void FrmCG::mnuexit_Click() {
+    returnToTable();
+}

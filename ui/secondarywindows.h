@@ -1,0 +1,65 @@
+#pragma once
+
+// The two information windows of the Help menu: the rules window frmPFrules and the
+// on-the-computer window frmCG. Each holds the logo, its texts in a black frame, a
+// "BACK TO GAME" button and a menu bar with a single Exit command; neither touches the table.
+
+#include "ui/widgets.h"
+#include "ui/widgettable.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <span>
+
+// A secondary window's widget set as data, like the table's.
+struct WindowLayout {
+    const char* name;
+    const char* caption;
+    int widthTwips;
+    int heightTwips;
+    std::int32_t back;
+    const char* exitCaption; // the menu bar's only command, mnuexit
+    std::span<const WidgetRow> widgets;
+    std::span<const char* const> tabOrder;
+    const char* button; // where the focus starts
+};
+
+extern const WindowLayout kRulesLayout;
+extern const WindowLayout kComputerGameLayout;
+
+class SecondaryWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    QWidget* widget(const QString& name) const { return byName_.value(name); }
+    MenuItem* mnuexit() const { return mnuexit_; }
+
+signals:
+    // BACK TO GAME or Exit: the table is wanted in front again. This window closes after.
+    void returnToTableRequested();
+
+protected:
+    SecondaryWindow(const WindowLayout& layout, QWidget* parent);
+    // Brings the table back, then closes this window.
+    void returnToTable();
+
+private:
+    QHash<QString, QWidget*> byName_;
+    MenuItem* mnuexit_ = nullptr;
+};
+
+class FrmPFrules final : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit FrmPFrules(QWidget* parent = nullptr);
+    void cmdBack_Click();
+    void mnuexit_Click();
+};
+
+class FrmCG final : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit FrmCG(QWidget* parent = nullptr);
+    void Command1_Click();
+    void mnuexit_Click();
+};
