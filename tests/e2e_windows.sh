@@ -117,19 +117,11 @@ keys "$table" alt+h c || fail "could not reach Help, Computer Game"
 computer=$(find_window "PIPFALL-On the computer") ||
     fail "Help, Computer Game opened no window captioned PIPFALL-On the computer"
 
-# Asking again brings the open window back instead of a second one.
-keys "$table" alt+h r
-sleep 0.5
-count=$(xdotool search --onlyvisible --name "^PIPFALL RULES\$" | wc -l)
-[ "$count" -eq 1 ] || fail "$count rules windows after asking twice"
-keys "$table" alt+h c
-sleep 0.5
-
 import -window root "$work/shot.png" || fail "no screenshot"
 
 # Points near the windows' lower corners lie on their backgrounds, clear of the texts, the
 # frame and the button. The on-the-computer window came last and lies on top, so the point in
-# the rules window is taken on the side it leaves free.
+# the rules window is taken where neither it nor the table covers it.
 geometry "$table"
 table_x=$X table_y=$Y table_w=$WIDTH table_h=$HEIGHT
 geometry "$computer"
@@ -153,14 +145,10 @@ for candidate in "$((rules_x + 10)) $((rules_y + rules_h - 10))" \
         break
     fi
 done
-[ -n "$point" ] || fail "the on-the-computer window covers every corner of the rules window"
+[ -n "$point" ] || fail "no corner of the rules window is in view"
 # shellcheck disable=SC2086
 check_colour "rules window" $point "0,255,255"
 check_colour "on-the-computer window" $((cg_x + cg_w - 10)) $((cg_y + cg_h - 10)) "255,255,128"
-if ! inside $((table_x + 10)) $((table_y + table_h - 10)) "$rules_x" "$rules_y" "$rules_w" "$rules_h" &&
-    ! inside $((table_x + 10)) $((table_y + table_h - 10)) "$cg_x" "$cg_y" "$cg_w" "$cg_h"; then
-    check_colour "table" $((table_x + 10)) $((table_y + table_h - 10)) "0,0,255"
-fi
 
 # Exit on each Help window returns to the table and closes only that window.
 keys "$rules" alt+x
