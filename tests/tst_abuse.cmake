@@ -1,0 +1,30 @@
+# The abuse tools: the rules auditor and the random player, shared by the abuse tests, the
+# long-run command pipfall-randomplay and the fuzzer (fuzz/).
+
+add_library(pipfall_abuse STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/abuse/invariants.cpp ${CMAKE_CURRENT_LIST_DIR}/abuse/invariants.h
+    ${CMAKE_CURRENT_LIST_DIR}/abuse/randomplayer.cpp ${CMAKE_CURRENT_LIST_DIR}/abuse/randomplayer.h
+)
+target_include_directories(pipfall_abuse PUBLIC ${CMAKE_CURRENT_LIST_DIR}/abuse)
+target_link_libraries(pipfall_abuse PUBLIC pipfall_replay)
+
+# pipfall-randomplay --actions 10000000 --seed S: the long run, beside the other programs.
+add_executable(pipfall-randomplay ${CMAKE_CURRENT_LIST_DIR}/abuse/randomplay_main.cpp)
+target_link_libraries(pipfall-randomplay PRIVATE pipfall_abuse)
+set_target_properties(pipfall-randomplay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+foreach(abuse_test tst_abuse_random tst_abuse_pictures tst_abuse_memory)
+    if(TARGET ${abuse_test})
+        target_link_libraries(${abuse_test} PRIVATE pipfall_abuse)
+        add_dependencies(${abuse_test} die_pictures pipfall-replay)
+        if(PIPFALL_SANITIZE)
+            # Under the sanitizers the runs are shorter (see the tests) and memory is not
+            # measured; leaks are, with LeakSanitizer, at the end of every test program.
+            target_compile_definitions(${abuse_test} PRIVATE PIPFALL_SANITIZED=1)
+        endif()
+        set_property(TEST ${abuse_test} APPEND PROPERTY ENVIRONMENT
+            "PIPFALL_REPLAY=$<TARGET_FILE:pipfall-replay>"
+            "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/abuse/lsan.supp:print_suppressions=0")
+        set_tests_properties(${abuse_test} PROPERTIES TIMEOUT 1800)
+    endif()
+endforeach()
