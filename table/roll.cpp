@@ -62,8 +62,13 @@ void Table::cmdRoll_Click() {
     // Draw.
     platform.die.randomize();
     const std::optional<std::int16_t> rolled = RollDie();
-    if (!rolled)
-        return; // the die could not be rolled: nothing is settled
+    if (!rolled) {
+        // The die could not be rolled: nothing is settled, and a die never drawn stays hidden
+        // rather than showing an empty box.
+        if (w.picdie->pictureName().isEmpty())
+            w.picdie->setVisible(false);
+        return;
+    }
     const int face = *rolled;
 
     settleOneRollBets(face);
