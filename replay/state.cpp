@@ -2,6 +2,8 @@
 
 #include "ui/frmcpf.h"
 
+#include <charconv>
+
 namespace {
 
 void appendBool(std::string& out, bool value) {
@@ -9,7 +11,16 @@ void appendBool(std::string& out, bool value) {
 }
 
 void appendNumber(std::string& out, double value) {
-    out += QString::number(value, 'g', 10).toStdString();
+    // Whole numbers (every value but a font size) without going through floating point text.
+    char digits[32];
+    const auto wholeValue = value > -1e15 && value < 1e15 ? static_cast<long long>(value) : 0;
+    const bool whole = wholeValue != 0 ? static_cast<double>(wholeValue) == value : value == 0;
+    const auto [end, error] = whole ? std::to_chars(digits, digits + sizeof digits, wholeValue)
+                                    : std::to_chars(digits, digits + sizeof digits, value);
+    if (error == std::errc())
+        out.append(digits, end);
+    else
+        out += QString::number(value, 'g', 10).toStdString();
 }
 
 void appendColour(std::string& out, QColor colour) {
@@ -32,6 +43,24 @@ void appendKey(std::string& out, const char* key) {
 } // namespace
 
 void appendJsonString(std::string& out, const QString& text) {
+    // Nearly every caption is plain ASCII with nothing to escape: copy it in one go.
+    const qsizetype length = text.size();
+    const QChar* chars = text.constData();
+    bool plain = true;
+    for (qsizetype i = 0; i < length && plain; ++i) {
+        const char16_t c = chars[i].unicode();
+        plain = c >= 0x20 && c < 0x80 && c != u'"' && c != u'\\';
+    }
+    if (plain) {
+        const std::size_t at = out.size();
+        out.resize(at + static_cast<std::size_t>(length) + 2);
+        char* to = out.data() + at;
+        *to++ = '"';
+        for (qsizetype i = 0; i < length; ++i)
+            *to++ = static_cast<char>(chars[i].unicode());
+        *to = '"';
+        return;
+    }
     out += '"';
     const QByteArray utf8 = text.toUtf8();
     for (char c : utf8) {
