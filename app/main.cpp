@@ -1,5 +1,6 @@
 // Pipfall: a dice game against the house, played at one table window.
 
+#include "app/startupprobe.h"
 #include "table/die.h"
 #include "ui/qtmessagebox.h"
 #include "ui/windows.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     Windows windows(platform);
     QObject::connect(&windows, &Windows::tableBuilt, &windows,
                      [&messages](FrmCPF* table) { messages.setParentWindow(table); });
+    StartupProbe::armIfAsked();
     windows.showTable();
     return app.exec();
 }

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Benchmarks (not tests): start-up to the first frame and peak memory of the game against an
+# empty window of the same size, under Xvfb, median of 10 runs each; and pipfall-replay's
+# speed on a 200,000-command script of random valid play, output included.
+# Usage: bench/run.sh [BUILD_DIR]   (default build/, configured as scripts/play.sh does)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+runs=${PIPFALL_BENCH_RUNS:-10}
+commands=${PIPFALL_BENCH_COMMANDS:-200000}
+
+for tool in Xvfb /usr/bin/time awk; do
+    command -v "$tool" >/dev/null 2>&1 || {
+        echo "$tool is missing (apt-get install xvfb time)" >&2
+        exit 1
+    }
+done
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j "$(nproc)" --target pipfall pipfall-replay pipfall-bench-bare die_pictures
+build=$(cd "$build" && pwd)
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); print (NR % 2) ? v[m] : (v[m] + v[m + 1]) / 2 }'; }
+
+# ---------------------------------------------------------------- start-up and memory
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+
+# launch NAME PROGRAM: one start of PROGRAM until its first frame; appends to NAME.ms/.kb.
+launch() {
+    local started out
+    started=$(date +%s%N)
+    out=$(cd "$build" && PIPFALL_BENCH_STARTUP=$started /usr/bin/time -f 'rss_kb %M' \
+        -o "$work/time.txt" "$2" 2>/dev/null)
+    sed -n 's/^startup_ms //p' <<<"$out" >>"$work/$1.ms"
+    sed -n 's/^rss_kb //p' "$work/time.txt" >>"$work/$1.kb"
+}
+# One start each first, to warm the file cache; then alternate so that both see the same load.
+launch warm "$build/pipfall"
+launch warm "$build/bench/pipfall-bench-bare"
+for _ in $(seq "$runs"); do
+    launch game "$build/pipfall"
+    launch bare "$build/bench/pipfall-bench-bare"
+done
+game_ms=$(median <"$work/game.ms")
+bare_ms=$(median <"$work/bare.ms")
+game_kb=$(median <"$work/game.kb")
+bare_kb=$(median <"$work/bare.kb")
+echo "start-up to first frame, median of $runs: pipfall $game_ms ms, bare window $bare_ms ms," \
+    "ratio $(awk -v a="$game_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')"
+echo "  pipfall runs (ms): $(sort -n "$work/game.ms" | tr '\n' ' ')"
+echo "  bare runs (ms):    $(sort -n "$work/bare.ms" | tr '\n' ' ')"
+echo "peak resident memory at start, median of $runs: pipfall $game_kb kB, bare window $bare_kb kB," \
+    "ratio $(awk -v a="$game_kb" -v b="$bare_kb" 'BEGIN { printf "%.2f", a / b }')"
+kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
+xvfb_pid=
+unset DISPLAY QT_QPA_PLATFORM
+
+# ---------------------------------------------------------------- replay speed
+# Random valid play: every name exists, every roll has its face queued. Fixed seed.
+awk -v total="$commands" -v seed=2026 'BEGIN {
+    srand(seed); n = 0
+    while (n < total) {
+        p = rand(); k = int(rand() * 6) + 1
+        if (p < 0.30 && n + 2 <= total) { print "die " int(rand() * 6) + 1; print "click cmdRoll"; n += 2; continue }
+        if (p < 0.50) line = "up udBet"
+        else if (p < 0.60) line = "down udBet"
+        else if (p < 0.67) line = "click cmdOneRoll"
+        else if (p < 0.76) line = "up udOneRoll(" k ")"
+        else if (p < 0.80) line = "down udOneRoll(" k ")"
+        else if (p < 0.85) line = "click cmdEnterOR"
+        else if (p < 0.87) line = "click cmdCancelOR"
+        else if (p < 0.92) line = "click lblOR(" k ")"
+        else if (p < 0.94) line = "click mnuAuto"
+        else if (p < 0.95) line = "click mnumax"
+        else if (p < 0.96) line = "click mnuMin"
+        else if (p < 0.97) { split("mnu20 mnu100 mnu1000 mnu5000", m, " "); line = "click " m[int(rand() * 4) + 1] }
+        else if (p < 0.985) line = "click mnuabout"
+        else line = "click cmdokabout"
+        print line; n += 1
+    }
+}' >"$work/play.txt"
+actions=$(grep -vc '^die ' "$work/play.txt")
+for _ in 1 2 3; do
+    started=$(date +%s%N)
+    (cd "$build" && ./pipfall-replay <"$work/play.txt" >/dev/null 2>"$work/replay.err") || {
+        echo "pipfall-replay failed: $(tail -n 1 "$work/replay.err")" >&2
+        exit 1
+    }
+    echo $((($(date +%s%N) - started) / 1000000)) >>"$work/replay.ms"
+done
+replay_ms=$(median <"$work/replay.ms")
+echo "pipfall-replay, $commands commands ($actions actions, one JSON line each), median of 3:" \
+    "$replay_ms ms, $(awk -v c="$commands" -v t="$replay_ms" 'BEGIN { printf "%d", c / (t / 1000) }') commands/s"
