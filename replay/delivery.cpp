@@ -14,12 +14,15 @@ const QStringList kClickButtons = {
     QStringLiteral("cmdCancelOR"), QStringLiteral("cmdokabout"),
 };
 
+// Whether name is "array(i)" for a one-digit index i from first to last.
 bool isIndexed(const QString& name, const char* array, int first, int last) {
-    for (int i = first; i <= last; ++i) {
-        if (name == QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i))
-            return true;
-    }
-    return false;
+    const QLatin1String prefix(array);
+    const qsizetype length = prefix.size();
+    if (name.size() != length + 3 || !name.startsWith(prefix) || name.at(length) != u'(' ||
+        name.at(length + 2) != u')')
+        return false;
+    const int index = name.at(length + 1).unicode() - u'0';
+    return index >= first && index <= last;
 }
 
 } // namespace

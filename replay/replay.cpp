@@ -4,8 +4,6 @@
 #include "replay/state.h"
 #include "ui/frmcpf.h"
 
-#include <QRegularExpression>
-
 class ReplayEngine::ScriptedDie final : public DieSource {
 public:
     std::deque<int> faces;
@@ -91,8 +89,18 @@ bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
     const QString trimmed = line.trimmed();
     if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
         return true;
-    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
-    const QStringList words = trimmed.split(blanks, Qt::SkipEmptyParts);
+    // Words are separated by blanks and tabs.
+    QStringList words;
+    qsizetype wordStart = -1;
+    for (qsizetype i = 0; i <= trimmed.size(); ++i) {
+        const bool blank = i == trimmed.size() || trimmed.at(i) == u' ' || trimmed.at(i) == u'\t';
+        if (blank && wordStart >= 0) {
+            words << trimmed.mid(wordStart, i - wordStart);
+            wordStart = -1;
+        } else if (!blank && wordStart < 0) {
+            wordStart = i;
+        }
+    }
     const QString& verb = words.first();
     if (verb != u"die" && verb != u"click" && verb != u"up" && verb != u"down") {
         fail(lineNumber, QStringLiteral("unknown command \"%1\"").arg(verb));

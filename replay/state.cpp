@@ -7,7 +7,10 @@
 namespace {
 
 void appendBool(std::string& out, bool value) {
-    out += value ? "true" : "false";
+    if (value)
+        out.append("true", 4);
+    else
+        out.append("false", 5);
 }
 
 void appendNumber(std::string& out, double value) {
@@ -26,18 +29,18 @@ void appendNumber(std::string& out, double value) {
 void appendColour(std::string& out, QColor colour) {
     static const char* digits = "0123456789ABCDEF";
     const int parts[3] = {colour.red(), colour.green(), colour.blue()};
-    out += "\"#";
-    for (int part : parts) {
-        out += digits[(part >> 4) & 15];
-        out += digits[part & 15];
+    char text[9] = {'"', '#'};
+    for (int i = 0; i < 3; ++i) {
+        text[2 + 2 * i] = digits[(parts[i] >> 4) & 15];
+        text[3 + 2 * i] = digits[parts[i] & 15];
     }
-    out += '"';
+    text[8] = '"';
+    out.append(text, sizeof text);
 }
 
-void appendKey(std::string& out, const char* key) {
-    out += '"';
-    out += key;
-    out += "\": ";
+// Appends a string literal without measuring it at run time.
+template <std::size_t N> void put(std::string& out, const char (&text)[N]) {
+    out.append(text, N - 1);
 }
 
 } // namespace
@@ -82,6 +85,7 @@ void appendJsonString(std::string& out, const QString& text) {
 
 void appendStateJson(std::string& out, const FrmCPF& window) {
     const Table& t = const_cast<FrmCPF&>(window).table();
+    out.reserve(out.size() + 16384);
     out += "{\"vars\": {\"Bankroll\": ";
     appendJsonString(out, t.Bankroll.toText());
     out += ", \"Point\": ";
@@ -102,68 +106,62 @@ void appendStateJson(std::string& out, const FrmCPF& window) {
     bool first = true;
     for (const NamedWidget& named : window.namedWidgets()) {
         if (!first)
-            out += ", ";
+            put(out, ", ");
         first = false;
         appendJsonString(out, named.name);
-        out += ": {";
         const QWidget* widget = named.widget;
         switch (named.kind) {
         case Kind::Label: {
             const auto* label = static_cast<const Label*>(widget);
-            appendKey(out, "caption");
+            put(out, ": {\"caption\": ");
             appendJsonString(out, label->caption());
-            out += ", ";
-            appendKey(out, "back");
+            put(out, ", \"back\": ");
             appendColour(out, label->backColor());
-            out += ", ";
-            appendKey(out, "font");
-            out += "{\"name\": ";
-            appendJsonString(out, label->fontSpec().name);
-            out += ", \"size\": ";
-            appendNumber(out, label->fontSpec().size);
-            out += ", \"bold\": ";
-            appendBool(out, label->fontSpec().bold);
-            out += '}';
+            const FontSpec& font = label->fontSpec();
+            put(out, ", \"font\": {\"name\": ");
+            appendJsonString(out, font.name);
+            put(out, ", \"size\": ");
+            appendNumber(out, font.size);
+            put(out, ", \"bold\": ");
+            appendBool(out, font.bold);
+            put(out, "}");
             break;
         }
         case Kind::Button:
-            appendKey(out, "caption");
+            put(out, ": {\"caption\": ");
             appendJsonString(out, static_cast<const Button*>(widget)->text());
-            out += ", ";
-            appendKey(out, "enabled");
+            put(out, ", \"enabled\": ");
             appendBool(out, widget->isEnabled());
             break;
         case Kind::TextBox:
-            appendKey(out, "text");
+            put(out, ": {\"text\": ");
             appendJsonString(out, static_cast<const TextBox*>(widget)->text());
-            out += ", ";
-            appendKey(out, "enabled");
+            put(out, ", \"enabled\": ");
             appendBool(out, widget->isEnabled());
             break;
         case Kind::UpDown:
-            appendKey(out, "value");
+            put(out, ": {\"value\": ");
             appendNumber(out, static_cast<const UpDown*>(widget)->value());
-            out += ", ";
-            appendKey(out, "enabled");
+            put(out, ", \"enabled\": ");
             appendBool(out, widget->isEnabled());
             break;
         case Kind::PictureBox: {
             const QString picture = static_cast<const PictureBox*>(widget)->pictureName();
-            appendKey(out, "picture");
+            put(out, ": {\"picture\": ");
             if (picture.isEmpty())
-                out += "null";
+                put(out, "null");
             else
                 appendJsonString(out, picture);
             break;
         }
         case Kind::Shape:
         case Kind::Line:
+            put(out, ": {");
             break;
         }
-        out += ", ";
-        appendKey(out, "visible");
+        put(out, ", \"visible\": ");
         appendBool(out, !widget->isHidden());
-        out += '}';
+        put(out, "}");
     }
     for (const auto& [name, item] : window.menuItems()) {
         out += ", ";
