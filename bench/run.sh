@@ -97,13 +97,18 @@ awk -v total="$commands" -v seed=2026 'BEGIN {
 }' >"$work/play.txt"
 actions=$(grep -vc '^die ' "$work/play.txt")
 for _ in 1 2 3; do
-    started=$(date +%s%N)
-    (cd "$build" && ./pipfall-replay <"$work/play.txt" >/dev/null 2>"$work/replay.err") || {
+    (cd "$build" && /usr/bin/time -f '%e %U %S' -o "$work/replay.time" ./pipfall-replay \
+        <"$work/play.txt" >/dev/null 2>"$work/replay.err") || {
         echo "pipfall-replay failed: $(tail -n 1 "$work/replay.err")" >&2
         exit 1
     }
-    echo $((($(date +%s%N) - started) / 1000000)) >>"$work/replay.ms"
+    read -r wall user system <"$work/replay.time"
+    echo "$wall" >>"$work/replay.wall"
+    awk -v u="$user" -v s="$system" 'BEGIN { print u + s }' >>"$work/replay.cpu"
 done
-replay_ms=$(median <"$work/replay.ms")
+wall=$(median <"$work/replay.wall")
+cpu=$(median <"$work/replay.cpu")
+rate() { awk -v c="$commands" -v t="$1" 'BEGIN { printf "%d", c / t }'; }
 echo "pipfall-replay, $commands commands ($actions actions, one JSON line each), median of 3:" \
-    "$replay_ms ms, $(awk -v c="$commands" -v t="$replay_ms" 'BEGIN { printf "%d", c / (t / 1000) }') commands/s"
+    "$wall s wall clock = $(rate "$wall") commands/s; $cpu s of CPU = $(rate "$cpu") commands/s"
+echo "(load average while measuring: $(cut -d ' ' -f 1-3 /proc/loadavg))"
