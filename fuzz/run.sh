@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the replay fuzzer with clang and runs it from the committed corpus for a while.
+#
+#   fuzz/run.sh [BUILD-DIR] [SECONDS]      (defaults: build-fuzz beside fuzz/, 60 seconds)
+#
+# Exits 0 when nothing broke, 1 with the failing script when something did, and 77 (a skip
+# for CTest) when clang or its fuzzer runtime (Debian: clang, libclang-rt-14-dev) is missing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-$here/../build-fuzz}
+seconds=${2:-60}
+
+if ! command -v clang++ >/dev/null 2>&1; then
+    echo "skipped: clang++ is not installed (apt-get install clang libclang-rt-14-dev)"
+    exit 77
+fi
+probe=$(mktemp -d)
+trap 'rm -rf "$probe"' EXIT
+echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
+    >"$probe/probe.cpp"
+if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null; then
+    echo "skipped: clang++ cannot link a fuzzer (apt-get install libclang-rt-14-dev)"
+    exit 77
+fi
+
+echo "building the fuzzer in $build"
+mkdir -p "$build"
+CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    >"$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
+cmake --build "$build" --target replay_fuzzer
+
+# The fuzzer plays in a folder of its own with the six good die pictures; what it finds is
+# kept in the build folder, the corpus it grows in the scratch folder.
+cp "$here"/../assets/imgdie[1-6].bmp "$probe/"
+mkdir -p "$probe/corpus"
+cd "$probe"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+status=0
+"$build/replay_fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+    -dict="$here/replay.dict" -artifact_prefix="$build/" -print_final_stats=1 \
+    "$probe/corpus" "$here/corpus" || status=$?
+if ((status != 0)); then
+    for artifact in "$build"/crash-* "$build"/leak-* "$build"/timeout-* "$build"/oom-*; do
+        [[ -f $artifact ]] || continue
+        echo "=== $artifact, a script for pipfall-replay:"
+        cat "$artifact"
+        echo
+    done
+    exit 1
+fi
