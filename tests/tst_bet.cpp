@@ -209,7 +209,8 @@ void TestBet::betMin_data() {
 
     QTest::newRow("50 on the table") << "50" << 50 << 5 << "95";
     QTest::newRow("no bet yet") << "100" << 0 << 5 << "95";
-    QTest::newRow("exactly 5 available") << "0" << 5 << 5 << "0";
+    QTest::newRow("exactly 5 on the table") << "0" << 5 << 5 << "0";
+    QTest::newRow("exactly 5 in the bankroll") << "5" << 0 << 5 << "0";
     QTest::newRow("4 available: nothing") << "4" << 0 << 0 << "4";
     QTest::newRow("4.5 available: nothing") << "4.5" << 0 << 0 << "4.5";
     QTest::newRow("a bet off the step") << "0" << 123 << 5 << "118";

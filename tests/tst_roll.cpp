@@ -100,6 +100,8 @@ private slots:
     void comeOut();
     void pointRolls_data();
     void pointRolls();
+    void outcomeFlags_data();
+    void outcomeFlags();
     void enabledAfterRoll_data();
     void enabledAfterRoll();
     void brokenBank_data();
@@ -271,6 +273,32 @@ void TestRoll::pointRolls() {
         QCOMPARE(oddsLabel->fontSpec().size, 10.0);
         QCOMPARE(enabledControls(table), kPointOn);
     }
+}
+
+void TestRoll::outcomeFlags_data() {
+    QTest::addColumn<QList<int>>("faces");
+    QTest::addColumn<bool>("won");
+    QTest::addColumn<bool>("lost");
+
+    // Each roll starts from clear flags, whatever the series before it did.
+    QTest::newRow("a win, then a loss") << QList<int>{6, 1} << false << true;
+    QTest::newRow("a loss, then a win") << QList<int>{1, 6} << true << false;
+    QTest::newRow("a win, then a point") << QList<int>{6, 4} << false << false;
+    QTest::newRow("a loss, then a miss") << QList<int>{1, 4, 3} << false << false;
+    QTest::newRow("a loss, then the point made") << QList<int>{1, 4, 4} << true << false;
+    QTest::newRow("a win, then three misses") << QList<int>{6, 4, 2, 2, 2} << false << true;
+}
+
+void TestRoll::outcomeFlags() {
+    QFETCH(QList<int>, faces);
+    QFETCH(bool, won);
+    QFETCH(bool, lost);
+
+    TableTest table;
+    table.arrange(dollars(90), 10);
+    QVERIFY(rollAll(table, faces));
+    QCOMPARE(table.t().BetWon, won);
+    QCOMPARE(table.t().BetLost, lost);
 }
 
 void TestRoll::enabledAfterRoll_data() {
