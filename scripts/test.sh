@@ -42,7 +42,7 @@ run_suite() {
     fi
     # <testsuite ... tests="T" failures="F" disabled="D" skipped="S" ...>
     local head tests failures skips
-    head=$(grep -o '<testsuite [^>]*>' "$report" | head -n 1)
+    head=$(tr '\n\t' '  ' <"$report" | grep -o '<testsuite [^>]*>' | head -n 1)
     tests=$(sed -n 's/.* tests="\([0-9]*\)".*/\1/p' <<<"$head")
     failures=$(sed -n 's/.* failures="\([0-9]*\)".*/\1/p' <<<"$head")
     skips=$(sed -n 's/.* skipped="\([0-9]*\)".*/\1/p' <<<"$head")
