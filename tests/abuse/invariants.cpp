@@ -106,8 +106,13 @@ void TableAuditor::before() {
     before_.bet = w.udBet->value();
     before_.autoRebet = w.mnuAuto->isChecked();
     before_.rollReady = !w.cmdRoll->isHidden() && w.cmdRoll->isEnabled();
-    for (int i = 1; i <= 6; ++i)
-        before_.riding[i] = betRides(*w.lblOR(i)) ? stakeOn(*w.lblOR(i)) : Currency();
+    for (int i = 1; i <= 6; ++i) {
+        const Label& holder = *w.lblOR(i);
+        before_.stake[i] = stakeOn(holder);
+        before_.riding[i] = betRides(holder) ? before_.stake[i] : Currency();
+        before_.state[i] = static_cast<int>(holderState(holder, i));
+        before_.amount[i] = w.udOneRoll(i)->value();
+    }
     boxes_.clear();
 }
 
@@ -140,7 +145,6 @@ QStringList TableAuditor::whileMessageShown(const QString& text) {
 QStringList TableAuditor::after(PlayerAction action, const QString& name, bool delivered,
                                 std::optional<int> face, bool fault) {
     QStringList out;
-    const TableWidgets& w = window_.widgets();
     const Table& t = window_.table();
     const bool draws = delivered && drawsDie(action, name) && !fault;
     CHECK(!fault || (delivered && drawsDie(action, name)),
@@ -157,22 +161,36 @@ QStringList TableAuditor::after(PlayerAction action, const QString& name, bool d
         CHECK(box != kLowerBet || (action == PlayerAction::Click && name == u"cmdEnterOR"),
               QStringLiteral("the one-roll refusal came from \"%1\"").arg(name));
     }
-    CHECK(boxes_.size() <= 1,
-          QStringLiteral("one action showed %1 message boxes").arg(boxes_.size()));
 
     if (draws && face)
         out << afterRoll(*face);
     else if (fault)
         CHECK(t.BetWon == false && t.BetLost == false,
               QStringLiteral("a roll that could not draw the die decided the bet"));
-    else if (delivered && action == PlayerAction::Click && name == u"cmdRoll") {
+    else if (delivered)
+        out << afterAction(action, name);
+
+    const Currency money = playersMoney(window_);
+    CHECK(money == money_, QStringLiteral("the player's money is %1, but the rules give %2")
+                               .arg(money.toText(), money_.toText()));
+    money_ = money; // report a loss once, not after every later action
+    out << betweenActions();
+    return out;
+}
+
+// What the rules say a delivered action other than a roll that drew the die does.
+QStringList TableAuditor::afterAction(PlayerAction action, const QString& name) {
+    QStringList out;
+    const TableWidgets& w = window_.widgets();
+    const Table& t = window_.table();
+    const bool click = action == PlayerAction::Click;
+    if (click && name == u"cmdRoll") {
         // Refused for want of a bet: the message, and nothing else moves.
         CHECK(!w.lblinfo->isHidden() && w.lblinfo->caption() == kMustBet,
               QStringLiteral("a roll without a bet does not say \"%1\"").arg(kMustBet));
         CHECK(w.lblrebet->isHidden(), QStringLiteral("a refused roll leaves lblrebet shown"));
-    } else if (delivered && action == PlayerAction::Click && name.startsWith(u"mnu") &&
-               (name == u"mnu20" || name == u"mnu100" || name == u"mnu1000" ||
-                name == u"mnu5000")) {
+    } else if (click && (name == u"mnu20" || name == u"mnu100" || name == u"mnu1000" ||
+                         name == u"mnu5000")) {
         const int amount = name.mid(3).toInt();
         money_ = dollars(amount);
         CHECK(t.Bankroll == dollars(amount) && w.udBet->value() == 0,
@@ -187,20 +205,131 @@ QStringList TableAuditor::after(PlayerAction action, const QString& name, bool d
             ready = ready && holderState(*w.lblOR(i), i) == HolderState::NameOnBlue;
         CHECK(ready,
               QStringLiteral("%1 does not leave the table ready for a new series").arg(name));
-    } else if (delivered && action == PlayerAction::Click && name == u"cmdOneRoll") {
+    } else if (click && name == u"cmdOneRoll") {
         CHECK(panelOpen(w) && !w.cmdRoll->isEnabled() && !w.cmdOneRoll->isEnabled(),
               QStringLiteral("the one-roll panel did not open with the roll buttons off"));
-    } else if (delivered && action == PlayerAction::Click && name == u"cmdCancelOR") {
+    } else if (click && name == u"cmdCancelOR") {
         CHECK(!panelOpen(w) && w.cmdRoll->isEnabled() && w.cmdOneRoll->isEnabled(),
               QStringLiteral("cancelling the one-roll panel did not close it with the "
                              "roll buttons on"));
+    } else if (click && name == u"cmdEnterOR") {
+        int total = 0;
+        for (int i = 1; i <= 6; ++i)
+            total += before_.amount[i];
+        if (dollars(total) > before_.bankroll) {
+            // Too dear: refused with the message box, the panel stays open, amounts cleared.
+            CHECK(boxes_ == QStringList{kLowerBet},
+                  QStringLiteral("one-roll bets of %1 with a bankroll of %2 were not refused "
+                                 "with one message")
+                      .arg(total)
+                      .arg(before_.bankroll.toText()));
+            bool cleared = panelOpen(w);
+            for (int i = 1; i <= 6; ++i)
+                cleared = cleared && w.udOneRoll(i)->value() == 0;
+            CHECK(cleared, QStringLiteral("refused one-roll bets were not cleared in the open "
+                                          "panel"));
+        } else if (total == 0) {
+            CHECK(boxes_.isEmpty() && panelOpen(w) && !w.lblinfo->isHidden() &&
+                      w.lblinfo->caption() == kNoneEntered && !w.cmdCancelOR->isHidden(),
+                  QStringLiteral("Enter Bets with no amounts does not say \"%1\" and offer "
+                                 "Cancel")
+                      .arg(kNoneEntered));
+        } else {
+            // Registered: each amount on its holder, paid for out of the bankroll.
+            CHECK(boxes_.isEmpty() && !panelOpen(w) && w.cmdRoll->isEnabled() &&
+                      w.cmdOneRoll->isEnabled(),
+                  QStringLiteral("registering one-roll bets of %1 with a bankroll of %2 did not "
+                                 "close the panel and free the roll")
+                      .arg(total)
+                      .arg(before_.bankroll.toText()));
+            CHECK(t.Bankroll == before_.bankroll - dollars(total),
+                  QStringLiteral("registering %1 in one-roll bets left a bankroll of %2 out of %3")
+                      .arg(total)
+                      .arg(t.Bankroll.toText(), before_.bankroll.toText()));
+            if (t.Point == 0 && t.Bankroll < dollars(5))
+                CHECK(!w.lblinfo->isHidden() && w.lblinfo->caption() == kDepleted,
+                      QStringLiteral("registering down to %1 between series does not say the "
+                                     "bankroll is depleted")
+                          .arg(t.Bankroll.toText()));
+            for (int i = 1; i <= 6; ++i) {
+                const int amount = before_.amount[i];
+                const Label& holder = *w.lblOR(i);
+                const bool right = amount == 0
+                                       ? holderState(holder, i) == HolderState::NameOnBlue
+                                       : holderState(holder, i) == HolderState::StakeOnDarkOrange &&
+                                             holder.caption() == QString::number(amount);
+                CHECK(right, QStringLiteral("lblOR(%1) reads \"%2\" after registering %3 on it")
+                                 .arg(i)
+                                 .arg(holder.caption())
+                                 .arg(amount));
+            }
+        }
+    } else if (click && name.startsWith(u"lblOR(")) {
+        // A winner still up comes down; any other holder stays as it was.
+        const int k = name.mid(6, 1).toInt();
+        const bool takeDown = before_.state[k] == static_cast<int>(HolderState::StakeOnWhite);
+        const HolderState want =
+            takeDown ? HolderState::NameOnWhite : static_cast<HolderState>(before_.state[k]);
+        CHECK(holderState(*w.lblOR(k), k) == want &&
+                  t.Bankroll == before_.bankroll + (takeDown ? before_.stake[k] : Currency()),
+              QStringLiteral("a click on lblOR(%1) leaves \"%2\" and a bankroll of %3 out of %4")
+                  .arg(k)
+                  .arg(w.lblOR(k)->caption(), t.Bankroll.toText(), before_.bankroll.toText()));
+        CHECK(w.lblORinfo->isHidden(), QStringLiteral("a click on a holder leaves lblORinfo"));
+        if (t.Bankroll >= dollars(5))
+            CHECK(w.cmdRoll->isEnabled() && w.cmdOneRoll->isEnabled() && w.lblgameover->isHidden(),
+                  QStringLiteral("a click on a holder with %1 in the bankroll does not free "
+                                 "the roll")
+                      .arg(t.Bankroll.toText()));
+    } else if (click && name == u"mnuAuto") {
+        CHECK(w.mnuAuto->isChecked() != before_.autoRebet,
+              QStringLiteral("Auto re-bet did not switch"));
+    } else if (click && (name == u"mnuabout" || name == u"cmdokabout")) {
+        CHECK(w.lblabout->isHidden() == (name == u"cmdokabout"),
+              QStringLiteral("\"%1\" did not show or hide the about panel").arg(name));
+    } else if (click && (name == u"mnumax" || name == u"mnuMin")) {
+        // The whole available money up to 500, or 5 when there are at least 5.
+        const Currency available = before_.bankroll + dollars(before_.bet);
+        const int dollarsAvailable = static_cast<int>(available.units() / Currency::Scale);
+        const int want = name == u"mnumax"         ? std::min(dollarsAvailable, 500)
+                         : available >= dollars(5) ? 5
+                                                   : before_.bet;
+        CHECK(w.udBet->value() == want && boxes_.isEmpty(),
+              QStringLiteral("%1 with %2 available sets the bet %3, not %4")
+                  .arg(name, available.toText())
+                  .arg(w.udBet->value())
+                  .arg(want));
+    } else if (name == u"udBet") {
+        // One step, taken back by 5 (or 10 when 5 more would still be short) for as long as
+        // the bankroll cannot pay for it, one refusal message each time.
+        int want = action == PlayerAction::Up ? std::min(before_.bet + 5, 500)
+                                              : std::max(before_.bet - 5, 0);
+        int refusals = 0;
+        Currency left = before_.bankroll + dollars(before_.bet) - dollars(want);
+        while (left < dollars(0) && refusals < 1000) {
+            ++refusals;
+            want -= left < dollars(-5) ? 10 : 5;
+            left = before_.bankroll + dollars(before_.bet) - dollars(want);
+        }
+        CHECK(w.udBet->value() == want && boxes_.count(kOverBet) == refusals,
+              QStringLiteral("a step of udBet from %1 with a bankroll of %2 gives %3 after %4 "
+                             "refusals, not %5 after %6")
+                  .arg(before_.bet)
+                  .arg(before_.bankroll.toText())
+                  .arg(w.udBet->value())
+                  .arg(boxes_.count(kOverBet))
+                  .arg(want)
+                  .arg(refusals));
+    } else if (name.startsWith(u"udOneRoll(")) {
+        const int k = name.mid(10, 1).toInt();
+        const int want =
+            std::clamp(before_.amount[k] + (action == PlayerAction::Up ? 1 : -1), 0, 100);
+        CHECK(w.udOneRoll(k)->value() == want && t.Bankroll == before_.bankroll,
+              QStringLiteral("a step of udOneRoll(%1) from %2 gives %3")
+                  .arg(k)
+                  .arg(before_.amount[k])
+                  .arg(w.udOneRoll(k)->value()));
     }
-
-    const Currency money = playersMoney(window_);
-    CHECK(money == money_, QStringLiteral("the player's money is %1, but the rules give %2")
-                               .arg(money.toText(), money_.toText()));
-    money_ = money; // report a loss once, not after every later action
-    out << betweenActions();
     return out;
 }
 
@@ -528,6 +657,9 @@ QStringList TableAuditor::betweenActions() const {
                                          kNoneEntered};
         CHECK(info.contains(w.lblinfo->caption()),
               QStringLiteral("lblinfo shows \"%1\"").arg(w.lblinfo->caption()));
+        CHECK(
+            point == 0 || w.lblinfo->caption() != kDepleted,
+            QStringLiteral("the bankroll is called depleted while the point %1 is on").arg(point));
     }
     if (!w.lblbetresult->isHidden()) {
         static const QStringList results = {kComeOutOne, kComeOutSix, kMadeFirst,  kMadeSecond,

@@ -47,10 +47,16 @@ private:
         int bet = 0;
         bool autoRebet = true;
         bool rollReady = false;
-        std::array<Currency, 7> riding{}; // the stake riding on each number 1..6
+        // For each number 1..6: the stake riding on it, the stake on its holder whatever the
+        // colour, the holder's state and the amount entered in the one-roll panel.
+        std::array<Currency, 7> riding{};
+        std::array<Currency, 7> stake{};
+        std::array<int, 7> state{};
+        std::array<int, 7> amount{};
     };
 
     QStringList afterRoll(int face);
+    QStringList afterAction(PlayerAction action, const QString& name);
 
     FrmCPF& window_;
     QStringList boxes_; // the message boxes the current action showed
