@@ -104,6 +104,19 @@ std::optional<float> ClockDieSource::next() {
     return static_cast<float>(bits) / 16777216.0f;
 }
 
+QImage FilePictureLoader::loadSharp(const QString& fileName) {
+    const QFileInfo info(fileName);
+    const QString sharp = info.path() + u'/' + info.completeBaseName() + QStringLiteral("@2x.png");
+    if (!QFileInfo(sharp).isFile())
+        return {};
+    QImageReader reader(sharp, "png");
+    // A picture twice the size of the die is all the box takes; refuse anything far larger
+    // before decoding it.
+    if (const QSize size = reader.size(); size.width() > 4096 || size.height() > 4096)
+        return {};
+    return reader.read();
+}
+
 QImage FilePictureLoader::load(const QString& fileName, QString* error) {
     const QFileInfo info(fileName);
     if (!info.exists()) {

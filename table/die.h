@@ -33,8 +33,9 @@ private:
 };
 
 // Reads pictures from the working directory, refusing files that are not readable BMP
-// pictures of a sane size.
+// pictures of a sane size. The sharp copy of "imgdie4.bmp" is "imgdie4@2x.png" beside it.
 class FilePictureLoader final : public PictureLoader {
 public:
     QImage load(const QString& fileName, QString* error) override;
+    QImage loadSharp(const QString& fileName) override;
 };

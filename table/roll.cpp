@@ -28,7 +28,11 @@ std::optional<std::int16_t> Table::RollDie() {
             QStringLiteral(" The die was not rolled and no bet was settled."));
         return std::nullopt;
     }
-    w.picdie->setPicture(QPixmap::fromImage(picture), fileName);
+    // A high-density screen shows the die's sharp picture, when one lies beside it.
+    QPixmap sharp;
+    if (w.picdie->devicePixelRatioF() > 1.0)
+        sharp = QPixmap::fromImage(platform.pictures.loadSharp(fileName));
+    w.picdie->setPicture(QPixmap::fromImage(picture), fileName, sharp);
     return face;
 }
 

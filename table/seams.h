@@ -24,6 +24,9 @@ public:
     virtual ~PictureLoader() = default;
     // A null image when the file cannot be read as a picture; *error then says why.
     virtual QImage load(const QString& fileName, QString* error) = 0;
+    // The same picture drawn at twice the resolution for high-density screens, when there is
+    // one; a null image otherwise.
+    virtual QImage loadSharp(const QString& /*fileName*/) { return {}; }
 };
 
 // Modal message boxes with an OK button, titled "Pipfall".

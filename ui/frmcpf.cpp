@@ -122,7 +122,7 @@ void FrmCPF::bindWidgets() {
     w.udOneRoll = array<UpDown>(n, "udOneRoll", 1, 6);
     w.picdie = as<PictureBox>(n, QStringLiteral("picdie"));
     w.pblogo = as<PictureBox>(n, QStringLiteral("pblogo"));
-    w.pblogo->setPicture(logoPixmap(devicePixelRatioF()), QStringLiteral("logo"));
+    w.pblogo->setPicture(logoPixmap(1.0), QStringLiteral("logo"), logoPixmap(2.0));
 
     w.mnuOptions = menuItem(QStringLiteral("mnuOptions"));
     w.mnuAuto = menuItem(QStringLiteral("mnuAuto"));

@@ -60,5 +60,6 @@ private:
     QHash<QString, QWidget*> byName_;
 };
 
-// The product logo, drawn crisp for the given device pixel ratio.
+// The product logo, drawn crisp for the given device pixel ratio. The table and the Help
+// windows hold it at both ratios and show the one that fits the screen they are on.
 QPixmap logoPixmap(qreal devicePixelRatio);

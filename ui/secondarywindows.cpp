@@ -87,7 +87,7 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout, QWidget* parent)
                                      layout.widthTwips, layout.heightTwips);
     byName_ = buildWidgetRows(layout.widgets, client, layout.widthTwips, layout.heightTwips);
     auto* logo = qobject_cast<PictureBox*>(byName_.value(QStringLiteral("pblogo")));
-    logo->setPicture(logoPixmap(devicePixelRatioF()), QStringLiteral("logo"));
+    logo->setPicture(logoPixmap(1.0), QStringLiteral("logo"), logoPixmap(2.0));
     setTabOrderByName(layout.tabOrder, byName_);
     byName_.value(QString::fromLatin1(layout.button))->setFocus();
 }

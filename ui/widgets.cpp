@@ -26,6 +26,33 @@ void announceNameChange(QObject* widget) {
     }
 }
 
+// The one-pixel lines of frames and bevels, from one point to another with both ends drawn.
+// They are filled rather than stroked, so that they cover whole device pixels at any device
+// pixel ratio: two by two on a screen of twice the density, never a smear between pixels.
+void drawLine(QPainter& p, QPoint from, QPoint to, QColor colour) {
+    p.fillRect(QRect(from, to).normalized(), colour);
+}
+
+// The one-pixel frame just inside r.
+void drawFrame(QPainter& p, const QRect& r, QColor colour) {
+    drawLine(p, r.topLeft(), r.topRight(), colour);
+    drawLine(p, r.bottomLeft(), r.bottomRight(), colour);
+    drawLine(p, r.topLeft(), r.bottomLeft(), colour);
+    drawLine(p, r.topRight(), r.bottomRight(), colour);
+}
+
+// A dotted focus frame. On a high-density screen the pen moves by half a pixel, so that it
+// covers whole device pixels as it does on a plain screen.
+void drawFocusFrame(QPainter& p, const QRect& r) {
+    p.save();
+    if (p.device()->devicePixelRatioF() > 1.0)
+        p.translate(0.5, 0.5);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r);
+    p.restore();
+}
+
 // The raised (or, when pressed, sunken) two-pixel bevel of buttons and arrows.
 void drawBevel(QPainter& p, const QRect& r, bool sunken) {
     const QColor outerTopLeft = sunken ? kDarkShadow : kHighlight;
@@ -33,31 +60,25 @@ void drawBevel(QPainter& p, const QRect& r, bool sunken) {
     const QColor innerTopLeft = sunken ? kShadow : kLight;
     const QColor innerBottomRight = sunken ? kLight : kShadow;
     auto frame = [&p](const QRect& rect, QColor topLeft, QColor bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(rect.topLeft(), rect.topRight() - QPoint(1, 0));
-        p.drawLine(rect.topLeft(), rect.bottomLeft() - QPoint(0, 1));
-        p.setPen(bottomRight);
-        p.drawLine(rect.bottomLeft(), rect.bottomRight());
-        p.drawLine(rect.topRight(), rect.bottomRight());
+        drawLine(p, rect.topLeft(), rect.topRight() - QPoint(1, 0), topLeft);
+        drawLine(p, rect.topLeft(), rect.bottomLeft() - QPoint(0, 1), topLeft);
+        drawLine(p, rect.bottomLeft(), rect.bottomRight(), bottomRight);
+        drawLine(p, rect.topRight(), rect.bottomRight(), bottomRight);
     };
     frame(r, outerTopLeft, outerBottomRight);
     frame(r.adjusted(1, 1, -1, -1), innerTopLeft, innerBottomRight);
 }
 
 void drawSunkenFrame(QPainter& p, const QRect& r) {
-    p.setPen(kShadow);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(kHighlight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    drawLine(p, r.topLeft(), r.topRight(), kShadow);
+    drawLine(p, r.topLeft(), r.bottomLeft(), kShadow);
+    drawLine(p, r.bottomLeft(), r.bottomRight(), kHighlight);
+    drawLine(p, r.topRight(), r.bottomRight(), kHighlight);
     const QRect inner = r.adjusted(1, 1, -1, -1);
-    p.setPen(kDarkShadow);
-    p.drawLine(inner.topLeft(), inner.topRight());
-    p.drawLine(inner.topLeft(), inner.bottomLeft());
-    p.setPen(kLight);
-    p.drawLine(inner.bottomLeft(), inner.bottomRight());
-    p.drawLine(inner.topRight(), inner.bottomRight());
+    drawLine(p, inner.topLeft(), inner.topRight(), kDarkShadow);
+    drawLine(p, inner.topLeft(), inner.bottomLeft(), kDarkShadow);
+    drawLine(p, inner.bottomLeft(), inner.bottomRight(), kLight);
+    drawLine(p, inner.topRight(), inner.bottomRight(), kLight);
 }
 
 } // namespace
@@ -144,8 +165,7 @@ void Label::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), back_);
     QRect textRect = rect();
     if (border_) {
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawFrame(p, rect(), Qt::black);
         textRect.adjust(1, 1, -1, -1);
     }
     p.setPen(fore_);
@@ -200,11 +220,8 @@ void Button::paintEvent(QPaintEvent*) {
         p.setPen(kDisabledText);
         p.drawText(textRect, flags, text());
     }
-    if (hasFocus()) {
-        QPen dots(Qt::black, 1, Qt::DotLine);
-        p.setPen(dots);
-        p.drawRect(rect().adjusted(4, 4, -5, -5));
-    }
+    if (hasFocus())
+        drawFocusFrame(p, rect().adjusted(4, 4, -5, -5));
 }
 
 // ---------------------------------------------------------------- TextBox
@@ -302,11 +319,8 @@ void UpDown::paintEvent(QPaintEvent*) {
         p.drawPolygon(triangle);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
+    if (hasFocus())
+        drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
 void UpDown::mousePressEvent(QMouseEvent* event) {
@@ -358,12 +372,17 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPicture(const QPixmap& picture, const QString& name) {
+void PictureBox::setPicture(const QPixmap& picture, const QString& name, const QPixmap& sharp) {
     picture_ = picture;
+    sharp_ = !sharp.isNull() && sharp.size() == picture.size() * 2 ? sharp : QPixmap();
+    sharp_.setDevicePixelRatio(2.0);
+    const bool renamed = name != name_;
     name_ = name;
     if (!picture_.isNull())
         resize(picture_.deviceIndependentSize().toSize() + QSize(2, 2));
     update();
+    if (renamed)
+        announceNameChange(this);
 }
 
 void PictureBox::setBackColor(QColor colour) {
@@ -374,10 +393,15 @@ void PictureBox::setBackColor(QColor colour) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), back_);
-    if (!picture_.isNull())
+    const qreal ratio = devicePixelRatioF();
+    if (ratio > 1.0 && !sharp_.isNull()) {
+        // Drawn pixel for pixel on a screen of twice the density, smoothly on any other.
+        p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != 2.0);
+        p.drawPixmap(QPoint(1, 1), sharp_);
+    } else if (!picture_.isNull()) {
         p.drawPixmap(QPoint(1, 1), picture_);
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    drawFrame(p, rect(), Qt::black);
 }
 
 // ---------------------------------------------------------------- MenuItem

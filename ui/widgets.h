@@ -149,13 +149,16 @@ private:
     Arrow pressed_ = Arrow::None;
 };
 
-// A picture box that shows a bitmap inside a one-pixel border and sizes itself to it.
+// A picture box that shows a bitmap inside a one-pixel border and sizes itself to it. On a
+// high-density screen it shows the sharp copy of the picture, when it has one.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     // name is what the box shows ("imgdie4.bmp", "logo"); an empty name means no picture.
-    void setPicture(const QPixmap& picture, const QString& name);
+    // sharp is the same picture drawn at twice the resolution; it is used only when it is
+    // exactly twice as large as picture.
+    void setPicture(const QPixmap& picture, const QString& name, const QPixmap& sharp = {});
     QString pictureName() const { return name_; }
     void setBackColor(QColor colour);
 
@@ -164,6 +167,7 @@ protected:
 
 private:
     QPixmap picture_;
+    QPixmap sharp_; // twice the resolution, device pixel ratio 2; null when there is none
     QString name_;
     QColor back_{192, 192, 192};
 };

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# End to end on a normal and a high-density screen: starts the real game under Xvfb at
+# QT_SCALE_FACTOR 1 and 2 and checks from screenshots that the window doubles, the widgets
+# keep their colours, a one-pixel border covers exactly 1 or 2 device pixels with no grey
+# smear, and the logo and the rolled die are drawn pixel for pixel from their pictures
+# (logo.bmp and imgdieN.bmp at 1, logo@2x.png and imgdieN@2x.png at 2).
+# Usage: e2e_scale.sh PATH/TO/pipfall SOURCE_DIR   (run from the folder with the die pictures)
+# Exits 77 (skipped) only when Xvfb, xdotool or ImageMagick is not installed.
+set -uo pipefail
+
+game=${1:?usage: e2e_scale.sh PATH/TO/pipfall SOURCE_DIR}
+assets=${2:?usage: e2e_scale.sh PATH/TO/pipfall SOURCE_DIR}/assets
+for tool in Xvfb xdotool import convert compare; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    sleep 0.1
+done
+[[ -s "$work/display" ]] || fail "Xvfb gave no display number"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+failures=0
+check() { # check WHAT GOT WANTED
+    if [[ "$2" == "$3" ]]; then
+        echo "ok   $1: $2"
+    else
+        echo "FAIL $1: $2, not $3"
+        failures=$((failures + 1))
+    fi
+}
+# colours SHOT X Y W H: the colour of every pixel of a rectangle, one "r,g,b" a line.
+colours() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
+}
+# same SHOT X Y PICTURE: how many pixels of the screen at X,Y differ from the picture.
+same() {
+    local size
+    size=$(identify -format '%wx%h' "$4")
+    convert "$1" -crop "$size+$2+$3" +repage "$work/crop.png"
+    compare -metric AE "$work/crop.png" "$4" null: 2>&1
+}
+
+for s in 1 2; do
+    echo "--- QT_SCALE_FACTOR=$s"
+    QT_SCALE_FACTOR=$s QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^PIPFALL$' | head -n 1)
+    [[ -n "$window" ]] || fail "no PIPFALL window within 30 s; the game said: $(cat "$work/game.log")"
+    eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
+    shot=$work/screen.png
+    # The client area starts below the menu bar; wait for the felt, which paints after mapping.
+    origin=
+    for _ in $(seq 100); do
+        import -window root "$shot" 2>/dev/null &&
+            origin=$(colours "$shot" $((X + 5 * s)) "$Y" 1 $((120 * s)) | grep -n -m 1 '^0,0,255$' |
+                cut -d: -f1)
+        [[ -n "$origin" ]] && break
+        sleep 0.2
+    done
+    [[ -n "$origin" ]] || fail "the felt never showed"
+    echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT, menu bar $((origin - 1)) pixels high"
+    cx=$X
+    cy=$((Y + origin - 1))
+    check "window width" "$WIDTH" $((792 * s))
+    check "client area height" $((HEIGHT - origin + 1)) $((554 * s))
+
+    sleep 0.5 # let the first frame settle, then take the picture that is checked
+    import -window root "$shot" || fail "no screenshot"
+    cp "$shot" "e2e_scale$s.png" 2>/dev/null || true
+
+    # at NAME X Y R,G,B: X and Y in client pixels at scale 1 (twips / 15).
+    at() { check "$1 at $2,$3" "$(colours "$shot" $((cx + $2 * s)) $((cy + $3 * s)) 1 1)" "$4"; }
+    at "felt" 5 300 0,0,255
+    at "lblpoint (NO POINT) pale blue" 634 127 192,192,255
+    at "lblBankroll white" 163 350 255,255,255
+    at "cmdOneRoll (Make One-Roll Bet) orange" 564 228 255,128,0
+
+    # lblBankroll's bottom border, the last of its 41 rows: white above, felt below, and
+    # exactly s rows of black between them.
+    column=$(colours "$shot" $((cx + 200 * s)) $((cy + 364 * s)) 1 $((8 * s)) | uniq -c |
+        awk '{print $1 "x" $2}' | paste -sd' ')
+    check "lblBankroll border, top to bottom" "$column" \
+        "$((4 * s))x255,255,255 ${s}x0,0,0 $((3 * s))x0,0,255"
+
+    if ((s == 1)); then logo=logo.bmp die=imgdieN.bmp; else logo=logo@2x.png die=imgdieN@2x.png; fi
+    check "pixels of the logo not as in $logo" \
+        "$(same "$shot" $((cx + 17 * s)) $((cy + 41 * s)) "$assets/$logo")" 0
+
+    # Roll once with a 5-dollar bet (the up arrow of udBet, then Roll Die): the die shows one
+    # of its pictures pixel for pixel.
+    xdotool mousemove $((cx + 430 * s)) $((cy + 347 * s)) click 1
+    sleep 0.3
+    xdotool mousemove $((cx + 672 * s)) $((cy + 176 * s)) click 1
+    sleep 1
+    import -window root "$shot" || fail "no screenshot"
+    shown=none
+    for face in 1 2 3 4 5 6; do
+        picture=${die/N/$face}
+        [[ "$(same "$shot" $((cx + 377 * s)) $((cy + 113 * s)) "$assets/$picture")" == 0 ]] &&
+            shown=${die}
+    done
+    check "die drawn from" "$shown" "$die"
+
+    kill -0 "$game_pid" 2>/dev/null || fail "the game died: $(cat "$work/game.log")"
+    kill "$game_pid" && wait "$game_pid" 2>/dev/null
+    game_pid=
+done
+
+((failures == 0)) || fail "$failures checks failed (screenshots kept as e2e_scale1.png, e2e_scale2.png)"
+echo "PASS: the table doubles at scale 2, in its colours, with sharp lines and pictures"
