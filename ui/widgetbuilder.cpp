@@ -1,5 +1,6 @@
 #include "ui/widgetbuilder.h"
 
+#include "ui/accessibility.h"
 #include "ui/tabledrawing.h"
 #include "ui/widgets.h"
 
@@ -93,6 +94,7 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
 
 QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
                                          int widthTwips, int heightTwips, TableDrawing** drawing) {
+    installAccessibility();
     // Widgets created later lie above those created earlier, so create from the last row up:
     // labels first, then the drawing, then the child windows, which lie above everything drawn.
     std::vector<const WidgetRow*> drawn;
@@ -110,7 +112,7 @@ QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidge
     auto create = [&byName](const WidgetRow& row, QWidget* widget) {
         const QString name = QString::fromLatin1(row.name);
         widget->setObjectName(name);
-        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(accessibleDescription(name));
         widget->setGeometry(pixelRect(row));
         widget->setEnabled(row.flags & Enabled);
         widget->setVisible(row.flags & Visible);

@@ -118,6 +118,7 @@ void Label::setBackColor(QColor colour) {
         return;
     back_ = colour;
     update();
+    announceNameChange(this); // a holder's or the point's colour is part of what it says
 }
 
 void Label::setForeColor(QColor colour) {
@@ -284,6 +285,11 @@ void UpDown::setValue(int value) {
     value_ = value;
     if (buddy_ != nullptr)
         buddy_->setText(QString::number(value_));
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, value_);
+        QAccessible::updateAccessibility(&event);
+        announceNameChange(this);
+    }
     emit changed();
 }
 
@@ -357,7 +363,10 @@ void UpDown::mouseReleaseEvent(QMouseEvent*) {
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Up)
+    // Only a control the player can see and use answers the arrow keys.
+    if (!isEnabled() || isHidden())
+        QWidget::keyPressEvent(event);
+    else if (event->key() == Qt::Key_Up)
         stepUp();
     else if (event->key() == Qt::Key_Down)
         stepDown();

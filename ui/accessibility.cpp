@@ -1,0 +1,256 @@
+#include "ui/accessibility.h"
+
+#include "oneroll/holders.h"
+#include "table/colours.h"
+#include "ui/widgets.h"
+
+#include <QAccessibleWidget>
+
+#include <array>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// By object name, without a control array's index.
+constexpr std::array<std::pair<const char*, const char*>, 27> kDescriptions = {{
+    {"cmdRoll", "Roll the die"},
+    {"cmdOneRoll", "Open the panel for one-roll bets; bets standing on the table come back to "
+                   "the bankroll"},
+    {"cmdEnterOR", "Register the one-roll amounts entered"},
+    {"cmdCancelOR", "Close the one-roll panel without registering its amounts"},
+    {"cmdokabout", "Close the about panel"},
+    {"cmdBack", "Return to the table"},
+    {"Command1", "Return to the table"},
+    {"udBet", "The main bet, up to 500 dollars in steps of 5; the Up and Down keys change it"},
+    {"udOneRoll", "A one-roll bet, up to 100 dollars; the Up and Down keys change it"},
+    {"txtBet", "Amount of the main bet"},
+    {"txtOneRoll", "Amount entered for a one-roll bet"},
+    {"lblBankroll", "Money left to bet with"},
+    {"lblpoint", "The point to roll again: the first chance pays two to one, the second one to "
+                 "one, the third two to one"},
+    {"lblodds", "A number that can become the point"},
+    {"lblcout", "Come-out marker, lit while the next roll is a come-out roll"},
+    {"lblOR", "One-roll bet spot; a bet pays four to one when its number comes up"},
+    {"lblbetresult", "Outcome of the main bet"},
+    {"lblinfo", "Information and instructions"},
+    {"lblgameover", "End of the game"},
+    {"lblORinfo", "Outcome of the one-roll bets"},
+    {"lblrebet", "Notice about the automatic re-bet"},
+    {"lblORoll", "Instructions for one-roll bets"},
+    {"lblabout", "About Pipfall"},
+    {"Label5", "Payout of one-roll bets"},
+    {"picdie", "Face of the last roll"},
+    {"lblrules", "Rules of the game"},
+    {"Label1", "How to play the game on the computer"},
+}};
+
+// "lblOR(4)" is the member 4 of lblOR; a plain name is index 0.
+std::pair<QStringView, int> splitName(const QString& name) {
+    const qsizetype open = name.indexOf(u'(');
+    if (open < 0 || !name.endsWith(u')'))
+        return {name, 0};
+    return {QStringView(name).left(open), QStringView(name).sliced(open + 1).chopped(1).toInt()};
+}
+
+// "95 dollars", "1 dollar"; a box a handler has blanked is "empty".
+QString dollars(const QString& amount) {
+    if (amount.isEmpty())
+        return QStringLiteral("empty");
+    return amount + (amount == u"1" ? QStringLiteral(" dollar") : QStringLiteral(" dollars"));
+}
+
+QString number(int index) {
+    return index >= 1 && index <= 6 ? numberName(index).toLower() : QString::number(index);
+}
+
+QString pointName(const Label& label, const QString& caption) {
+    if (!caption.startsWith(u"Point = "))
+        return caption == u"NO POINT" ? QStringLiteral("No point") : caption;
+    QString name = QStringLiteral("Point ") + caption.sliced(8);
+    if (label.backColor() == colour::Green)
+        name += QStringLiteral(", first chance");
+    else if (label.backColor() == colour::Yellow)
+        name += QStringLiteral(", second chance");
+    else if (label.backColor() == colour::Red)
+        name += QStringLiteral(", third chance");
+    return name;
+}
+
+QString holderName(const Label& label, int index, const QString& caption) {
+    const QString spot = QStringLiteral("One-roll spot %1: ").arg(number(index));
+    const QString bet =
+        QStringLiteral("One-roll bet on %1: %2").arg(number(index), dollars(caption));
+    switch (holderState(label, index)) {
+    case HolderState::NameOnBlue:
+        return spot + QStringLiteral("no bet");
+    case HolderState::StakeOnDarkOrange:
+        return bet;
+    case HolderState::StakeOnWhite:
+        return bet + QStringLiteral(", a winner; press to take it down");
+    case HolderState::NameOnWhite:
+        return spot + QStringLiteral("just rolled, no bet");
+    case HolderState::Illegal:
+        break;
+    }
+    return spot + caption;
+}
+
+QString labelName(const Label& label, QStringView base, int index) {
+    const QString caption = label.caption().simplified();
+    if (base == u"lblBankroll")
+        return QStringLiteral("Bankroll, ") + dollars(caption);
+    if (base == u"lblpoint")
+        return pointName(label, caption);
+    if (base == u"lblOR")
+        return holderName(label, index, caption);
+    if (base == u"lblodds")
+        return QStringLiteral("Point number %1").arg(index) +
+               (caption.endsWith(u"to 1") ? QStringLiteral(", pays ") + caption : QString());
+    return caption;
+}
+
+// A bet amount: "Main bet, 10 dollars", "One-roll amount on four, 3 dollars".
+QString amountName(QStringView base, int index, const QString& amount) {
+    if (base == u"udBet" || base == u"txtBet")
+        return QStringLiteral("Main bet, ") + dollars(amount);
+    if (base == u"udOneRoll" || base == u"txtOneRoll")
+        return QStringLiteral("One-roll amount on %1, ").arg(number(index)) + dollars(amount);
+    return amount;
+}
+
+QString pictureName(const PictureBox& picture, QStringView base) {
+    if (base == u"pblogo")
+        return QStringLiteral("Pipfall logo");
+    const QString file = picture.pictureName(); // "imgdie4.bmp"
+    if (base != u"picdie")
+        return file;
+    if (file.isEmpty())
+        return QStringLiteral("Die, not rolled yet");
+    return QStringLiteral("Die, ") + number(QStringView(file).sliced(6, 1).toInt());
+}
+
+// Reachable as a player would reach it: not hidden, and enabled.
+bool reachable(const QWidget* widget) {
+    return widget->isEnabled() && !widget->isHidden();
+}
+
+class NamedWidget : public QAccessibleWidget {
+public:
+    NamedWidget(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? accessibleName(widget()) : QAccessibleWidget::text(t);
+    }
+};
+
+// A one-roll bet holder: pressing it is a click, which takes a winning bet down.
+class HolderInterface final : public NamedWidget {
+public:
+    explicit HolderInterface(Label* label) : NamedWidget(label, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+    void doAction(const QString& action) override {
+        auto* label = static_cast<Label*>(widget());
+        if (action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (reachable(label))
+            emit label->clicked();
+    }
+};
+
+// An up-down: a spin box whose value moves only by its steps, as its arrows move it.
+class UpDownInterface final : public NamedWidget, public QAccessibleValueInterface {
+public:
+    explicit UpDownInterface(UpDown* upDown) : NamedWidget(upDown, QAccessible::SpinBox) {}
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return NamedWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return upDown()->value(); }
+    QVariant maximumValue() const override { return upDown()->maximum(); }
+    QVariant minimumValue() const override { return upDown()->minimum(); }
+    QVariant minimumStepSize() const override { return upDown()->step(); }
+    // Steps towards the value asked for, one arrow click at a time, and stops as soon as a
+    // step does not bring the value closer (a limit, or a handler that refused the bet).
+    void setCurrentValue(const QVariant& value) override {
+        UpDown* u = upDown();
+        const int target = value.toInt();
+        while (reachable(u) && u->value() != target) {
+            const int before = u->value();
+            target > before ? u->stepUp() : u->stepDown();
+            if (std::abs(target - u->value()) >= std::abs(target - before) ||
+                (target - u->value() > 0) != (target - before > 0))
+                break;
+        }
+    }
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << increaseAction() << decreaseAction();
+    }
+    void doAction(const QString& action) override {
+        UpDown* u = upDown();
+        if (action == increaseAction() || action == decreaseAction()) {
+            if (reachable(u))
+                action == increaseAction() ? u->stepUp() : u->stepDown();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    UpDown* upDown() const { return static_cast<UpDown*>(widget()); }
+};
+
+QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
+    if (className == u"Label") {
+        auto* label = qobject_cast<Label*>(object);
+        if (label != nullptr && splitName(label->objectName()).first == u"lblOR")
+            return new HolderInterface(label);
+        if (label != nullptr)
+            return new NamedWidget(label, QAccessible::StaticText);
+    } else if (className == u"UpDown") {
+        if (auto* upDown = qobject_cast<UpDown*>(object))
+            return new UpDownInterface(upDown);
+    } else if (className == u"TextBox") {
+        if (auto* box = qobject_cast<TextBox*>(object))
+            return new NamedWidget(box, QAccessible::StaticText);
+    } else if (className == u"PictureBox") {
+        if (auto* picture = qobject_cast<PictureBox*>(object))
+            return new NamedWidget(picture, QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString accessibleDescription(const QString& objectName) {
+    const QStringView base = splitName(objectName).first;
+    for (const auto& [name, description] : kDescriptions) {
+        if (base == QLatin1String(name))
+            return QString::fromLatin1(description);
+    }
+    return {};
+}
+
+QString accessibleName(const QWidget* widget) {
+    const QString objectName = widget->objectName();
+    const auto [base, index] = splitName(objectName);
+    if (const auto* label = qobject_cast<const Label*>(widget))
+        return labelName(*label, base, index);
+    if (const auto* upDown = qobject_cast<const UpDown*>(widget))
+        return amountName(base, index, QString::number(upDown->value()));
+    if (const auto* box = qobject_cast<const TextBox*>(widget))
+        return amountName(base, index, box->text());
+    if (const auto* picture = qobject_cast<const PictureBox*>(widget))
+        return pictureName(*picture, base);
+    return widget->accessibleName();
+}
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(windowWidgetInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
