@@ -24,67 +24,34 @@ private slots:
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("description"); // checked when given
+        auto row = [](const char* tag, const QStringList& moves, const char* widget,
+                      const char* name, const char* description = "") {
+            QTest::newRow(tag) << moves << QString(widget) << QString(name) << QString(description);
+        };
         const QStringList bet10{"up udBet 2"};
-        const QStringList registered{"click cmdOneRoll", "up udOneRoll(4) 10", "click cmdEnterOR"};
-        QTest::newRow("bankroll") << QStringList{} << "lblBankroll"
-                                  << "Bankroll, 100 dollars"
-                                  << "Money left to bet with";
-        QTest::newRow("bankroll after a bet") << bet10 << "lblBankroll"
-                                              << "Bankroll, 90 dollars"
-                                              << "";
-        QTest::newRow("main bet") << bet10 << "udBet"
-                                  << "Main bet, 10 dollars"
-                                  << "";
-        QTest::newRow("main bet box") << bet10 << "txtBet"
-                                      << "Main bet, 10 dollars"
-                                      << "";
-        QTest::newRow("amount entered")
-            << QStringList{"click cmdOneRoll", "up udOneRoll(4) 3"} << "udOneRoll(4)"
-            << "One-roll amount on four, 3 dollars"
-            << "";
-        QTest::newRow("spot") << QStringList{} << "lblOR(4)"
-                              << "One-roll spot four: no bet"
-                              << "";
-        QTest::newRow("registered") << registered << "lblOR(4)"
-                                    << "One-roll bet on four: 10 dollars"
-                                    << "";
-        QTest::newRow("winner") << kWinOnFour << "lblOR(4)"
-                                << "One-roll bet on four: 10 dollars, a winner; press to take "
-                                   "it down"
-                                << "";
-        QTest::newRow("rolled, no bet") << QStringList{"up udBet", "roll 4"} << "lblOR(4)"
-                                        << "One-roll spot four: just rolled, no bet"
-                                        << "";
-        QTest::newRow("no point") << QStringList{} << "lblpoint"
-                                  << "No point"
-                                  << "";
-        QTest::newRow("first chance") << QStringList{"up udBet", "roll 4"} << "lblpoint"
-                                      << "Point 4, first chance"
-                                      << "";
-        QTest::newRow("second chance") << QStringList{"up udBet", "roll 4", "roll 2"} << "lblpoint"
-                                       << "Point 4, second chance"
-                                       << "";
-        QTest::newRow("third chance")
-            << QStringList{"up udBet", "roll 4", "roll 2", "roll 3"} << "lblpoint"
-            << "Point 4, third chance"
-            << "";
-        QTest::newRow("odds") << QStringList{"up udBet", "roll 4"} << "lblodds(4)"
-                              << "Point number 4, pays 2 to 1"
-                              << "";
-        QTest::newRow("die") << QStringList{"up udBet", "roll 4"} << "picdie"
-                             << "Die, four"
-                             << "Face of the last roll";
-        QTest::newRow("message") << QStringList{"roll 4"} << "lblinfo"
-                                 << "You must make a bet."
-                                 << "Information and instructions";
-        QTest::newRow("outcome") << QStringList{"up udBet", "roll 6"} << "lblbetresult"
-                                 << "Six on the come out is a winner. The amount of your bet is "
-                                    "added to your bankroll."
-                                 << "Outcome of the main bet";
-        QTest::newRow("button") << QStringList{} << "cmdRoll"
-                                << "Roll Die"
-                                << "Roll the die";
+        const QStringList point4{"up udBet", "roll 4"};
+        row("bankroll", {}, "lblBankroll", "Bankroll, 100 dollars", "Money left to bet with");
+        row("bankroll after a bet", bet10, "lblBankroll", "Bankroll, 90 dollars");
+        row("main bet", bet10, "udBet", "Main bet, 10 dollars");
+        row("main bet box", bet10, "txtBet", "Main bet, 10 dollars");
+        row("amount entered", {"click cmdOneRoll", "up udOneRoll(4) 3"}, "udOneRoll(4)",
+            "One-roll amount on four, 3 dollars");
+        row("spot", {}, "lblOR(4)", "One-roll spot four: no bet");
+        row("registered", kWinOnFour.mid(1, 3), "lblOR(4)", "One-roll bet on four: 10 dollars");
+        row("winner", kWinOnFour, "lblOR(4)",
+            "One-roll bet on four: 10 dollars, a winner; press to take it down");
+        row("rolled, no bet", point4, "lblOR(4)", "One-roll spot four: just rolled, no bet");
+        row("no point", {}, "lblpoint", "No point");
+        row("first chance", point4, "lblpoint", "Point 4, first chance");
+        row("second chance", point4 + QStringList{"roll 2"}, "lblpoint", "Point 4, second chance");
+        row("third chance", point4 + QStringList{"roll 2", "roll 3"}, "lblpoint",
+            "Point 4, third chance");
+        row("odds", point4, "lblodds(4)", "Point number 4, pays 2 to 1");
+        row("die", point4, "picdie", "Die, four", "Face of the last roll");
+        row("message", {"roll 4"}, "lblinfo", "You must make a bet.",
+            "Information and instructions");
+        row("button", {}, "cmdRoll", "Roll Die", "Roll the die");
     }
     void names() {
         QFETCH(QStringList, moves);
@@ -106,9 +73,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("winner") << kWinOnFour << "135"
                                 << "One-roll spot four: just rolled, no bet";
-        QTest::newRow("riding") << QStringList{"click cmdOneRoll", "up udOneRoll(4) 10",
-                                               "click cmdEnterOR"}
-                                << "90"
+        QTest::newRow("riding") << kWinOnFour.mid(1, 3) << "90"
                                 << "One-roll bet on four: 10 dollars";
     }
     void press() {
@@ -130,18 +95,17 @@ private slots:
         QTest::addColumn<QString>("keys"); // U and D
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("bankroll");
-        QTest::newRow("up twice") << QStringList{} << "udBet"
-                                  << "UU" << 10 << "90";
-        QTest::newRow("up, up, down") << QStringList{} << "udBet"
-                                      << "UUD" << 5 << "95";
-        QTest::newRow("down at 0") << QStringList{} << "udBet"
-                                   << "D" << 0 << "100";
-        QTest::newRow("disabled on a point") << QStringList{"up udBet", "roll 4"} << "udBet"
-                                             << "U" << 5 << "95";
-        QTest::newRow("hidden panel") << QStringList{} << "udOneRoll(1)"
-                                      << "U" << 0 << "100";
-        QTest::newRow("panel open") << QStringList{"click cmdOneRoll"} << "udOneRoll(1)"
-                                    << "UUU" << 3 << "100";
+        auto row = [](const char* tag, const QStringList& moves, const char* upDown,
+                      const char* keys, int value, const char* bankroll) {
+            QTest::newRow(tag) << moves << QString(upDown) << QString(keys) << value
+                               << QString(bankroll);
+        };
+        row("up twice", {}, "udBet", "UU", 10, "90");
+        row("up, up, down", {}, "udBet", "UUD", 5, "95");
+        row("down at 0", {}, "udBet", "D", 0, "100");
+        row("disabled on a point", {"up udBet", "roll 4"}, "udBet", "U", 5, "95");
+        row("hidden panel", {}, "udOneRoll(1)", "U", 0, "100");
+        row("panel open", {"click cmdOneRoll"}, "udOneRoll(1)", "UUU", 3, "100");
     }
     void keys() {
         QFETCH(QStringList, moves);
