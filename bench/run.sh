@@ -45,10 +45,11 @@ export QT_QPA_PLATFORM=xcb
 launch() {
     local started out
     started=$(date +%s%N)
-    out=$(cd "$build" && PIPFALL_BENCH_STARTUP=$started /usr/bin/time -f 'rss_kb %M' \
+    out=$(cd "$build" && PIPFALL_BENCH_STARTUP=$started /usr/bin/time -f 'rss_kb %M %U %S' \
         -o "$work/time.txt" "$2" 2>/dev/null)
     sed -n 's/^startup_ms //p' <<<"$out" >>"$work/$1.ms"
-    sed -n 's/^rss_kb //p' "$work/time.txt" >>"$work/$1.kb"
+    awk '/^rss_kb/ { print $2 }' "$work/time.txt" >>"$work/$1.kb"
+    awk '/^rss_kb/ { print ($3 + $4) * 1000 }' "$work/time.txt" >>"$work/$1.cpu"
 }
 # One start each first, to warm the file cache; then alternate so that both see the same load.
 launch warm "$build/pipfall"
@@ -63,6 +64,10 @@ game_kb=$(median <"$work/game.kb")
 bare_kb=$(median <"$work/bare.kb")
 echo "start-up to first frame, median of $runs: pipfall $game_ms ms, bare window $bare_ms ms," \
     "ratio $(awk -v a="$game_ms" -v b="$bare_ms" 'BEGIN { printf "%.2f", a / b }')"
+game_cpu=$(median <"$work/game.cpu")
+bare_cpu=$(median <"$work/bare.cpu")
+echo "  CPU time to first frame (user + system, 10 ms ticks): pipfall $game_cpu ms," \
+    "bare window $bare_cpu ms; load average $(cut -d ' ' -f 1-3 /proc/loadavg)"
 echo "  pipfall runs (ms): $(sort -n "$work/game.ms" | tr '\n' ' ')"
 echo "  bare runs (ms):    $(sort -n "$work/bare.ms" | tr '\n' ' ')"
 echo "peak resident memory at start, median of $runs: pipfall $game_kb kB, bare window $bare_kb kB," \
