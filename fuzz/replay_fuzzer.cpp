@@ -85,6 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!command)
                 continue;
             const bool delivered = last.find("\"delivered\": true") != std::string::npos;
+            // The message boxes the command showed, as the engine recorded them.
+            for (const char* box : {"Your bet cannot be over your bankroll.",
+                                    "Lower your bet. Bankroll insufficient."}) {
+                const std::string recorded = std::string("{\"text\": \"") + box + "\", \"title\"";
+                for (auto at = last.find(recorded); at != std::string::npos;
+                     at = last.find(recorded, at + 1))
+                    auditor.messageShown(QString::fromLatin1(box));
+            }
             std::optional<int> face;
             if (draws && delivered && !faces.empty()) {
                 face = faces.front();

@@ -35,6 +35,9 @@ public:
                       std::optional<int> face, bool fault = false);
     // Call while a message box is up, before it is answered.
     QStringList whileMessageShown(const QString& text);
+    // Or, where the table could not be seen while the box was up, after the action: only
+    // that the action showed it.
+    void messageShown(const QString& text) { boxes_ << text; }
 
     // What must hold between any two actions, whatever came before.
     QStringList betweenActions() const;
