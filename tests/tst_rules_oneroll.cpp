@@ -179,38 +179,22 @@ private slots:
     void roll_data() {
         columns();
         // How a holder on three goes through one roll; faces 3 and 4 both set the point.
-        const struct {
-            const char *name, *caption, *colour;
-            int face, bankroll, money;
-            const char* holders;
-        } holder[] = {
-            {"no bet, rolled", "THREE", "blue", 3, 100, 105, nullptr},
-            {"no bet, other", "THREE", "blue", 4, 100, 105, nullptr},
-            {"registered, rolled", "20", "orange", 3, 180, 205, "20/white"},
-            {"registered, other", "20", "orange", 4, 100, 105, nullptr},
-            {"winner, rolled again", "20", "white", 3, 180, 205, "20/white"},
-            {"winner, other", "20", "white", 4, 100, 105, nullptr},
-            {"taken down, rolled", "THREE", "white", 3, 100, 105, nullptr},
-            {"taken down, other", "THREE", "white", 4, 100, 105, nullptr},
-        };
-        for (const auto& h : holder) {
-            const bool rode = QByteArray(h.caption) == "20";
-            QString holders = marked(h.face);
-            if (h.holders)
-                holders.replace(QStringLiteral("THREE/white"), QLatin1String(h.holders));
-            QTest::addRow("holder %s", h.name)
-                << QStringLiteral("bankroll 100 bet 5; holder 3 %1 %2; roll %3")
-                       .arg(QLatin1String(h.caption), QLatin1String(h.colour))
-                       .arg(h.face)
-                << QStringLiteral("Bankroll=%1; money=%2; ORActive=false; ORWon=false; "
-                                  "holders=%3; shown=")
-                           .arg(h.bankroll)
-                           .arg(h.money)
-                           .arg(holders) +
-                       (!rode         ? QString()
-                        : h.face == 3 ? "lblORinfo; lblORinfo.caption=" + wins(3)
-                                      : "lblORinfo; lblORinfo.caption=" + kAllLost);
-        }
+        const QString on3 = "bankroll 100 bet 5; holder 3 ";
+        const QString none = "Bankroll=100; money=105; shown=; ORActive=false; holders=";
+        const QString won = "Bankroll=180; money=205; shown=lblORinfo; ORWon=false; holders=" +
+                            QString(marked(3)).replace("THREE/white", "20/white") +
+                            "; lblORinfo.caption=" + wins(3);
+        const QString lost =
+            "Bankroll=100; money=105; shown=lblORinfo; ORActive=false; holders=" + marked(4) +
+            "; lblORinfo.caption=" + kAllLost;
+        row("holder: no bet, rolled", on3 + "THREE blue; roll 3", none + marked(3));
+        row("holder: no bet, other", on3 + "THREE blue; roll 4", none + marked(4));
+        row("holder: registered, rolled", on3 + "20 orange; roll 3", won);
+        row("holder: registered, other", on3 + "20 orange; roll 4", lost);
+        row("holder: a winner rolled again", on3 + "20 white; roll 3", won);
+        row("holder: a winner, other", on3 + "20 white; roll 4", lost);
+        row("holder: taken down, rolled", on3 + "THREE white; roll 3", none + marked(3));
+        row("holder: taken down, other", on3 + "THREE white; roll 4", none + marked(4));
         // Whole rolls: the one-roll money first, the main bet on top of it.
         const QString two = "bankroll 95 bet 5; " + enter("3 25 6 10") + "; roll ";
         row("25 on three, 10 on six; six rolled", two + "6",
