@@ -238,22 +238,19 @@ private slots:
         QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("tableClosedBy"); // "", "exit" or "close box"
         QTest::addColumn<bool>("byButton");
-        QTest::newRow("rules, BACK TO GAME") << "rules"
-                                             << "" << true;
-        QTest::newRow("rules, Exit") << "rules"
-                                     << "" << false;
-        QTest::newRow("computer, BACK TO GAME") << "computer"
-                                                << "" << true;
-        QTest::newRow("computer, Exit") << "computer"
-                                        << "" << false;
-        QTest::newRow("Exit, rules BACK TO GAME") << "rules"
-                                                  << "exit" << true;
-        QTest::newRow("close box, rules Exit") << "rules"
-                                               << "close box" << false;
-        QTest::newRow("Exit, computer Exit") << "computer"
-                                             << "exit" << false;
-        QTest::newRow("close box, computer BACK TO GAME") << "computer"
-                                                          << "close box" << true;
+        const auto row = [](const char* name, const char* which, const char* closedBy,
+                            bool button) {
+            QTest::newRow(name) << QString::fromLatin1(which) << QString::fromLatin1(closedBy)
+                                << button;
+        };
+        row("rules, BACK TO GAME", "rules", "", true);
+        row("rules, Exit", "rules", "", false);
+        row("computer, BACK TO GAME", "computer", "", true);
+        row("computer, Exit", "computer", "", false);
+        row("Exit, rules BACK TO GAME", "rules", "exit", true);
+        row("close box, rules Exit", "rules", "close box", false);
+        row("Exit, computer Exit", "computer", "exit", false);
+        row("close box, computer BACK TO GAME", "computer", "close box", true);
     }
     void goingBack() {
         QFETCH(QString, which);
