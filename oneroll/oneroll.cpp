@@ -37,13 +37,9 @@ void Table::cmdOneRoll_Click() {
         if (holdsStake(*w.lblOR(Idx)))
             Bankroll += textAsMoney(w.lblOR(Idx)->caption());
     }
-    for (Idx = 1; Idx <= 6; ++Idx) {
-        w.udOneRoll(Idx)->setValue(0);
-        w.txtOneRoll(Idx)->setText(QStringLiteral("0"));
-        w.lblOR(Idx)->setBackColor(colour::Blue);
-    }
-    for (int i = 1; i <= 6; ++i)
-        w.lblOR(i)->setCaption(numberName(i));
+    for (Idx = 1; Idx <= 6; ++Idx)
+        clearOneRollAmount(Idx);
+    nameHolders();
     w.cmdEnterOR->setVisible(true);
     w.lblORoll->setVisible(true);
     showBankroll();
@@ -72,13 +68,9 @@ void Table::cmdEnterOR_Click() {
         if (MsgAnswer == 1) {
             showBankroll();
             w.txtBet->setText(QString::number(w.udBet->value()));
-            for (Idx = 1; Idx <= 6; ++Idx) {
-                w.udOneRoll(Idx)->setValue(0);
-                w.txtOneRoll(Idx)->setText(QStringLiteral("0"));
-                w.lblOR(Idx)->setBackColor(colour::Blue);
-            }
-            for (int i = 1; i <= 6; ++i)
-                w.lblOR(i)->setCaption(numberName(i));
+            for (Idx = 1; Idx <= 6; ++Idx)
+                clearOneRollAmount(Idx);
+            nameHolders();
         }
         return;
     }
@@ -144,15 +136,10 @@ void Table::cmdEnterOR_Click() {
 
 void Table::cmdCancelOR_Click() {
     for (Idx = 1; Idx <= 6; ++Idx) {
-        w.udOneRoll(Idx)->setValue(0);
-        w.txtOneRoll(Idx)->setText(QStringLiteral("0"));
-        w.lblOR(Idx)->setBackColor(colour::Blue);
-        w.lblOneRoll(Idx)->setVisible(false);
-        w.txtOneRoll(Idx)->setVisible(false);
-        w.udOneRoll(Idx)->setVisible(false);
+        clearOneRollAmount(Idx);
+        hideOneRollRow(Idx);
     }
-    for (int i = 1; i <= 6; ++i)
-        w.lblOR(i)->setCaption(numberName(i));
+    nameHolders();
     w.lblORoll->setVisible(false);
     w.cmdEnterOR->setVisible(false);
     w.cmdCancelOR->setVisible(false);
@@ -177,6 +164,23 @@ void Table::lblOR_Click(int Index) {
         if (Point == 0)
             w.udBet->setEnabled(true);
     }
+}
+
+void Table::clearOneRollAmount(int number) {
+    w.udOneRoll(number)->setValue(0);
+    w.txtOneRoll(number)->setText(QStringLiteral("0"));
+    w.lblOR(number)->setBackColor(colour::Blue);
+}
+
+void Table::hideOneRollRow(int number) {
+    w.lblOneRoll(number)->setVisible(false);
+    w.txtOneRoll(number)->setVisible(false);
+    w.udOneRoll(number)->setVisible(false);
+}
+
+void Table::nameHolders() {
+    for (int number = 1; number <= 6; ++number)
+        w.lblOR(number)->setCaption(numberName(number));
 }
 
 void Table::closeOneRollPanel() {

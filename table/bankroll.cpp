@@ -1,8 +1,6 @@
 // A new bankroll: the old money, the bet and the one-roll bets are dropped, and the table
 // is made ready for a new series.
 
-#include "oneroll/holders.h"
-#include "table/colours.h"
 #include "table/table.h"
 
 void Table::newBankroll_Click(int amount) {
@@ -24,15 +22,10 @@ void Table::newBankroll_Click(int amount) {
     w.mnumax->setEnabled(true);
     w.udBet->setValue(0);
     for (Idx = 1; Idx <= 6; ++Idx) {
-        w.udOneRoll(Idx)->setValue(0);
-        w.txtOneRoll(Idx)->setText(QStringLiteral("0"));
-        w.lblOR(Idx)->setBackColor(colour::Blue);
-        w.lblOneRoll(Idx)->setVisible(false);
-        w.txtOneRoll(Idx)->setVisible(false);
-        w.udOneRoll(Idx)->setVisible(false);
+        clearOneRollAmount(Idx);
+        hideOneRollRow(Idx);
     }
-    for (int i = 1; i <= 6; ++i)
-        w.lblOR(i)->setCaption(numberName(i));
+    nameHolders();
     w.lblORoll->setVisible(false);
     w.cmdEnterOR->setVisible(false);
 }

@@ -73,6 +73,11 @@ private:
     void closeOneRollPanel();
     void settleOneRollBets(int face);
     void markRolledNumber(int face);
+    // Pieces of the one-roll panel's steps: an amount back to 0 with its holder on blue, an
+    // entry row hidden, every holder captioned with its number's name.
+    void clearOneRollAmount(int number);
+    void hideOneRollRow(int number);
+    void nameHolders();
 
     // The main bet as money.
     Currency bet() const { return dollars(w.udBet->value()); }

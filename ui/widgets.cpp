@@ -83,17 +83,17 @@ void drawSunkenFrame(QPainter& p, const QRect& r) {
 
 } // namespace
 
-QFont drawingFont(const FontSpec& spec) {
+QFont drawingFont(const FontSpec& wanted) {
     QFont font;
-    const QString face = spec.name.toLower();
+    const QString face = wanted.name.toLower();
     if (face == u"arial")
         font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     else if (face == u"ms sans serif")
         font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     else
-        font.setFamilies({spec.name, QStringLiteral("Liberation Sans")});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * 96.0 / 72.0))));
-    font.setBold(spec.bold);
+        font.setFamilies({wanted.name, QStringLiteral("Liberation Sans")});
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.size * 96.0 / 72.0))));
+    font.setBold(wanted.bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
@@ -141,8 +141,8 @@ void Label::setFontBold(bool bold) {
     fontChanged();
 }
 
-void Label::setFontSpec(const FontSpec& spec) {
-    font_ = spec;
+void Label::setFontSpec(const FontSpec& wanted) {
+    font_ = wanted;
     fontChanged();
 }
 
@@ -198,8 +198,8 @@ void Button::setBackColor(QColor colour) {
     update();
 }
 
-void Button::setFontSpec(const FontSpec& spec) {
-    setFont(drawingFont(spec));
+void Button::setFontSpec(const FontSpec& wanted) {
+    setFont(drawingFont(wanted));
 }
 
 void Button::paintEvent(QPaintEvent*) {
@@ -251,8 +251,8 @@ void TextBox::setForeColor(QColor colour) {
     update();
 }
 
-void TextBox::setFontSpec(const FontSpec& spec) {
-    setFont(drawingFont(spec));
+void TextBox::setFontSpec(const FontSpec& wanted) {
+    setFont(drawingFont(wanted));
 }
 
 void TextBox::paintEvent(QPaintEvent*) {

@@ -24,7 +24,7 @@ struct FontSpec {
 // Builds the drawing font for a face name and point size: the face falls back to the
 // metric-compatible Liberation faces, and the size is set in pixels at 96 dots per inch so
 // that the table looks the same whatever the screen reports.
-QFont drawingFont(const FontSpec& spec);
+QFont drawingFont(const FontSpec& wanted);
 
 // An opaque, word-wrapping label that reports clicks.
 class Label : public QWidget {
@@ -42,7 +42,7 @@ public:
     void setFontName(const QString& name);
     void setFontSize(double points);
     void setFontBold(bool bold);
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& wanted);
 
     void setAlignment(Qt::Alignment alignment);
     void setBorder(bool border);
@@ -74,7 +74,7 @@ public:
     explicit Button(QWidget* parent = nullptr);
     void setBackColor(QColor colour);
     QColor backColor() const { return back_; }
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& wanted);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -92,7 +92,7 @@ public:
     void setText(const QString& text);
     void setBackColor(QColor colour);
     void setForeColor(QColor colour);
-    void setFontSpec(const FontSpec& spec);
+    void setFontSpec(const FontSpec& wanted);
 
 signals:
     void changed();
