@@ -1,6 +1,8 @@
 // Pipfall: a dice game against the house, played at one table window.
 
+#ifdef PIPFALL_STARTUP_PROBE
 #include "app/startupprobe.h"
+#endif
 #include "table/die.h"
 #include "ui/qtmessagebox.h"
 #include "ui/windows.h"
@@ -31,7 +33,9 @@ int main(int argc, char* argv[]) {
     Windows windows(platform);
     QObject::connect(&windows, &Windows::tableBuilt, &windows,
                      [&messages](FrmCPF* table) { messages.setParentWindow(table); });
-    StartupProbe::armIfAsked();
+#ifdef PIPFALL_STARTUP_PROBE
+    StartupProbe::armIfAsked(); // only in the benchmark's build of the game
+#endif
     windows.showTable();
     return app.exec();
 }

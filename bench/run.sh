@@ -18,7 +18,7 @@ done
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" -j "$(nproc)" --target pipfall pipfall-replay pipfall-bench-bare die_pictures
+cmake --build "$build" -j "$(nproc)" --target pipfall-bench-game pipfall-replay pipfall-bench-bare die_pictures
 build=$(cd "$build" && pwd)
 
 work=$(mktemp -d)
@@ -52,10 +52,10 @@ launch() {
     awk '/^rss_kb/ { print ($3 + $4) * 1000 }' "$work/time.txt" >>"$work/$1.cpu"
 }
 # One start each first, to warm the file cache; then alternate so that both see the same load.
-launch warm "$build/pipfall"
+launch warm "$build/bench/pipfall-bench-game"
 launch warm "$build/bench/pipfall-bench-bare"
 for _ in $(seq "$runs"); do
-    launch game "$build/pipfall"
+    launch game "$build/bench/pipfall-bench-game"
     launch bare "$build/bench/pipfall-bench-bare"
 done
 game_ms=$(median <"$work/game.ms")
