@@ -1,7 +1,7 @@
 // Pipfall: a dice game against the house, played at one table window.
 
 #ifdef PIPFALL_STARTUP_PROBE
-#include "app/startupprobe.h"
+#include "bench/startupprobe.h"
 #endif
 #include "table/die.h"
 #include "ui/qtmessagebox.h"

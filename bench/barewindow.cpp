@@ -1,7 +1,7 @@
 // The yardstick for the game's start-up: an empty main window as large as the table window
 // (792 by 554 pixels of client area under a menu bar's height), nothing in it.
 
-#include "app/startupprobe.h"
+#include "bench/startupprobe.h"
 
 #include <QApplication>
 #include <QMainWindow>
