@@ -89,13 +89,7 @@ void Table::cmdEnterOR_Click() {
                 w.lblOR(Idx)->setCaption(numberName(Idx));
         }
         showBankroll();
-        if (Bankroll >= dollars(5)) {
-            w.cmdRoll->setEnabled(true);
-            w.lblgameover->setVisible(false);
-            w.cmdOneRoll->setEnabled(true);
-            if (Point == 0)
-                w.udBet->setEnabled(true);
-        }
+        reviveTableIfFunded();
         return;
     }
 
@@ -157,6 +151,10 @@ void Table::lblOR_Click(int Index) {
     }
     w.lblORinfo->setVisible(false);
     showBankroll();
+    reviveTableIfFunded();
+}
+
+void Table::reviveTableIfFunded() {
     if (Bankroll >= dollars(5)) {
         w.cmdRoll->setEnabled(true);
         w.lblgameover->setVisible(false);

@@ -78,6 +78,9 @@ private:
     void clearOneRollAmount(int number);
     void hideOneRollRow(int number);
     void nameHolders();
+    // With five dollars or more, the roll and one-roll buttons come back, the game-over
+    // notice goes, and the bet control too when no point is on.
+    void reviveTableIfFunded();
 
     // The main bet as money.
     Currency bet() const { return dollars(w.udBet->value()); }
