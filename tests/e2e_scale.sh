@@ -10,36 +10,9 @@ set -uo pipefail
 
 game=${1:?usage: e2e_scale.sh PATH/TO/pipfall SOURCE_DIR}
 assets=${2:?usage: e2e_scale.sh PATH/TO/pipfall SOURCE_DIR}/assets
-for tool in Xvfb xdotool import convert compare; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n 1 "$work/display")"
+source "$(dirname "$0")/e2e_session.sh"
+require_tools Xvfb xdotool import convert compare
+start_xvfb 2048x1536x24
 
 failures=0
 check() { # check WHAT GOT WANTED

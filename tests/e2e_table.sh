@@ -6,37 +6,9 @@
 set -uo pipefail
 
 game=${1:?usage: e2e_table.sh PATH/TO/pipfall}
-for tool in Xvfb xdotool import convert; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
-
-# Xvfb picks a free display itself and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n 1 "$work/display")"
+source "$(dirname "$0")/e2e_session.sh"
+require_tools Xvfb xdotool import convert
+start_xvfb 1024x768x24
 echo "display $DISPLAY"
 
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
