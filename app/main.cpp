@@ -4,6 +4,7 @@
 #include "bench/startupprobe.h"
 #endif
 #include "table/die.h"
+#include "table/texts.h"
 #include "ui/qtmessagebox.h"
 #include "ui/windows.h"
 
@@ -23,8 +24,7 @@ int main(int argc, char* argv[]) {
 
     // The die pictures are read on every roll; make sure they are there before play starts.
     if (const auto fault = checkDiePictures(pictures)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Pipfall"),
-                              *fault + QStringLiteral(" Pipfall cannot start without it."));
+        QMessageBox::critical(nullptr, QStringLiteral("Pipfall"), *fault + text::CannotStart);
         return 1;
     }
 

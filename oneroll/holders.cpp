@@ -2,17 +2,7 @@
 
 #include "table/colours.h"
 #include "table/currency.h"
-#include "ui/widgets.h"
-
-#include <array>
-
-QString numberName(int number) {
-    static const std::array<QString, 6> names = {
-        QStringLiteral("ONE"),  QStringLiteral("TWO"),  QStringLiteral("THREE"),
-        QStringLiteral("FOUR"), QStringLiteral("FIVE"), QStringLiteral("SIX"),
-    };
-    return names.at(static_cast<std::size_t>(number - 1));
-}
+#include "table/texts.h"
 
 bool holdsStake(const Label& holder) {
     return isNumeric(holder.caption());

@@ -7,12 +7,7 @@
 //   stake on white              a bet that won the last roll and is still on the table
 //   number name on white        the number just rolled, with no bet on it
 
-#include <QString>
-
-class Label;
-
-// "ONE" .. "SIX" for the numbers 1 to 6.
-QString numberName(int number);
+#include "table/controls.h"
 
 enum class HolderState { NameOnBlue, StakeOnDarkOrange, StakeOnWhite, NameOnWhite, Illegal };
 

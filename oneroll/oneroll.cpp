@@ -4,11 +4,11 @@
 #include "oneroll/holders.h"
 #include "table/colours.h"
 #include "table/table.h"
+#include "table/texts.h"
+
+using namespace rules;
 
 namespace {
-
-const QString kDepleted =
-    QStringLiteral("Your bankroll is depleted.  Get a new bankroll by clicking above.");
 
 // A holder caption or amount text as money; such texts are whole dollars written by the
 // handlers, so a text that does not read as a number counts as nothing.
@@ -24,32 +24,32 @@ bool textIsZero(const QString& text) {
 } // namespace
 
 void Table::cmdOneRoll_Click() {
-    w.lblinfo->setVisible(true);
-    w.cmdCancelOR->setVisible(true);
-    w.lblinfo->setCaption(QStringLiteral("Enter amounts for one-roll bets"));
-    w.lblORinfo->setVisible(false);
-    w.lblrebet->setVisible(false);
+    w.lblinfo.setVisible(true);
+    w.cmdCancelOR.setVisible(true);
+    w.lblinfo.setCaption(text::EnterOneRollAmounts);
+    w.lblORinfo.setVisible(false);
+    w.lblrebet.setVisible(false);
     for (Idx = 1; Idx <= 6; ++Idx) {
-        w.lblOneRoll(Idx)->setVisible(true);
-        w.txtOneRoll(Idx)->setVisible(true);
-        w.udOneRoll(Idx)->setVisible(true);
+        w.lblOneRoll(Idx).setVisible(true);
+        w.txtOneRoll(Idx).setVisible(true);
+        w.udOneRoll(Idx).setVisible(true);
         // Every bet standing on the table comes back to the bankroll.
-        if (holdsStake(*w.lblOR(Idx)))
-            Bankroll += textAsMoney(w.lblOR(Idx)->caption());
+        if (holdsStake(w.lblOR(Idx)))
+            Bankroll += textAsMoney(w.lblOR(Idx).caption());
     }
     for (Idx = 1; Idx <= 6; ++Idx)
         clearOneRollAmount(Idx);
     nameHolders();
-    w.cmdEnterOR->setVisible(true);
-    w.lblORoll->setVisible(true);
+    w.cmdEnterOR.setVisible(true);
+    w.lblORoll.setVisible(true);
     showBankroll();
-    w.cmdOneRoll->setEnabled(false);
-    w.cmdRoll->setEnabled(false);
+    w.cmdOneRoll.setEnabled(false);
+    w.cmdRoll.setEnabled(false);
 }
 
 void Table::udOneRoll_Change(int /*Index*/) {
-    w.lblinfo->setVisible(false);
-    w.cmdCancelOR->setVisible(false);
+    w.lblinfo.setVisible(false);
+    w.cmdCancelOR.setVisible(false);
 }
 
 void Table::txtOneRoll_Change(int /*Index*/) {}
@@ -57,17 +57,16 @@ void Table::txtOneRoll_Change(int /*Index*/) {}
 void Table::cmdEnterOR_Click() {
     std::int32_t total = 0;
     for (Idx = 1; Idx <= 6; ++Idx)
-        total += w.udOneRoll(Idx)->value();
+        total += w.udOneRoll(Idx).value();
 
     if (dollars(total) > Bankroll) {
         // Too expensive: refuse the whole set and clear the amounts.
-        w.lblBankroll->setCaption(QString());
-        w.txtBet->setText(QString());
-        MsgAnswer =
-            platform.messages.show(QStringLiteral("Lower your bet. Bankroll insufficient."));
+        w.lblBankroll.setCaption(QString());
+        w.txtBet.setText(QString());
+        MsgAnswer = platform_.messages.show(text::OneRollsTooDear);
         if (MsgAnswer == 1) {
             showBankroll();
-            w.txtBet->setText(QString::number(w.udBet->value()));
+            w.txtBet.setText(QString::number(w.udBet.value()));
             for (Idx = 1; Idx <= 6; ++Idx)
                 clearOneRollAmount(Idx);
             nameHolders();
@@ -77,16 +76,16 @@ void Table::cmdEnterOR_Click() {
 
     bool nothingEntered = true;
     for (Idx = 1; Idx <= 6; ++Idx) {
-        if (!textIsZero(w.txtOneRoll(Idx)->text()))
+        if (!textIsZero(w.txtOneRoll(Idx).text()))
             nothingEntered = false;
     }
     if (nothingEntered) {
-        w.lblinfo->setVisible(true);
-        w.lblinfo->setCaption(QStringLiteral("You failed to enter any one-roll bets!"));
-        w.cmdCancelOR->setVisible(true);
+        w.lblinfo.setVisible(true);
+        w.lblinfo.setCaption(text::NoOneRollsEntered);
+        w.cmdCancelOR.setVisible(true);
         for (Idx = 1; Idx <= 6; ++Idx) {
-            if (w.lblOR(Idx)->backColor() == colour::Blue)
-                w.lblOR(Idx)->setCaption(numberName(Idx));
+            if (w.lblOR(Idx).backColor() == colour::Blue)
+                w.lblOR(Idx).setCaption(numberName(Idx));
         }
         showBankroll();
         reviveTableIfFunded();
@@ -95,37 +94,37 @@ void Table::cmdEnterOR_Click() {
 
     // Register: each amount goes onto its holder and out of the bankroll.
     for (Idx = 1; Idx <= 6; ++Idx) {
-        Label* holder = w.lblOR(Idx);
-        const QString amount = w.txtOneRoll(Idx)->text();
+        Label& holder = w.lblOR(Idx);
+        const QString amount = w.txtOneRoll(Idx).text();
         if (!textIsZero(amount)) {
-            holder->setCaption(amount);
-            holder->setBackColor(colour::DarkOrange);
+            holder.setCaption(amount);
+            holder.setBackColor(colour::DarkOrange);
             Bankroll -= textAsMoney(amount);
         } else {
-            holder->setBackColor(colour::Blue);
+            holder.setBackColor(colour::Blue);
         }
-        if (holder->backColor() == colour::Blue)
-            holder->setCaption(numberName(Idx));
-        w.lblOneRoll(Idx)->setVisible(false);
-        w.txtOneRoll(Idx)->setVisible(false);
-        w.udOneRoll(Idx)->setVisible(false);
-        w.txtOneRoll(Idx)->setText(QStringLiteral("0"));
+        if (holder.backColor() == colour::Blue)
+            holder.setCaption(numberName(Idx));
+        w.lblOneRoll(Idx).setVisible(false);
+        w.txtOneRoll(Idx).setVisible(false);
+        w.udOneRoll(Idx).setVisible(false);
+        w.txtOneRoll(Idx).setText(QStringLiteral("0"));
     }
-    w.lblORoll->setVisible(false);
-    w.cmdEnterOR->setVisible(false);
-    w.cmdRoll->setEnabled(true);
+    w.lblORoll.setVisible(false);
+    w.cmdEnterOR.setVisible(false);
+    w.cmdRoll.setEnabled(true);
     showBankroll();
-    if (Bankroll >= dollars(5)) {
-        w.lblgameover->setVisible(false);
-        w.cmdOneRoll->setEnabled(true);
+    if (Bankroll >= dollars(MinimumBet)) {
+        w.lblgameover.setVisible(false);
+        w.cmdOneRoll.setEnabled(true);
         if (Point == 0)
-            w.udBet->setEnabled(true);
+            w.udBet.setEnabled(true);
     }
-    if (Point == 0 && Bankroll < dollars(5)) {
-        w.lblinfo->setVisible(true);
-        w.lblinfo->setCaption(kDepleted);
+    if (Point == 0 && Bankroll < dollars(MinimumBet)) {
+        w.lblinfo.setVisible(true);
+        w.lblinfo.setCaption(text::Depleted);
     }
-    w.cmdOneRoll->setEnabled(true);
+    w.cmdOneRoll.setEnabled(true);
 }
 
 void Table::cmdCancelOR_Click() {
@@ -134,99 +133,98 @@ void Table::cmdCancelOR_Click() {
         hideOneRollRow(Idx);
     }
     nameHolders();
-    w.lblORoll->setVisible(false);
-    w.cmdEnterOR->setVisible(false);
-    w.cmdCancelOR->setVisible(false);
-    w.cmdOneRoll->setEnabled(true);
-    w.cmdRoll->setEnabled(true);
+    w.lblORoll.setVisible(false);
+    w.cmdEnterOR.setVisible(false);
+    w.cmdCancelOR.setVisible(false);
+    w.cmdOneRoll.setEnabled(true);
+    w.cmdRoll.setEnabled(true);
 }
 
 void Table::lblOR_Click(int Index) {
-    Label* holder = w.lblOR(Index);
-    if (holder->backColor() == colour::White && holdsStake(*holder)) {
+    Label& holder = w.lblOR(Index);
+    if (holder.backColor() == colour::White && holdsStake(holder)) {
         // Take the winning bet down: its stake comes back; the holder stays white.
-        Bankroll += textAsMoney(holder->caption());
-        holder->setCaption(numberName(Index));
-        w.txtOneRoll(Index)->setText(QStringLiteral("0"));
+        Bankroll += textAsMoney(holder.caption());
+        holder.setCaption(numberName(Index));
+        w.txtOneRoll(Index).setText(QStringLiteral("0"));
     }
-    w.lblORinfo->setVisible(false);
+    w.lblORinfo.setVisible(false);
     showBankroll();
     reviveTableIfFunded();
 }
 
 void Table::reviveTableIfFunded() {
-    if (Bankroll >= dollars(5)) {
-        w.cmdRoll->setEnabled(true);
-        w.lblgameover->setVisible(false);
-        w.cmdOneRoll->setEnabled(true);
+    if (Bankroll >= dollars(MinimumBet)) {
+        w.cmdRoll.setEnabled(true);
+        w.lblgameover.setVisible(false);
+        w.cmdOneRoll.setEnabled(true);
         if (Point == 0)
-            w.udBet->setEnabled(true);
+            w.udBet.setEnabled(true);
     }
 }
 
 void Table::clearOneRollAmount(int number) {
-    w.udOneRoll(number)->setValue(0);
-    w.txtOneRoll(number)->setText(QStringLiteral("0"));
-    w.lblOR(number)->setBackColor(colour::Blue);
+    w.udOneRoll(number).setValue(0);
+    w.txtOneRoll(number).setText(QStringLiteral("0"));
+    w.lblOR(number).setBackColor(colour::Blue);
 }
 
 void Table::hideOneRollRow(int number) {
-    w.lblOneRoll(number)->setVisible(false);
-    w.txtOneRoll(number)->setVisible(false);
-    w.udOneRoll(number)->setVisible(false);
+    w.lblOneRoll(number).setVisible(false);
+    w.txtOneRoll(number).setVisible(false);
+    w.udOneRoll(number).setVisible(false);
 }
 
 void Table::nameHolders() {
     for (int number = 1; number <= 6; ++number)
-        w.lblOR(number)->setCaption(numberName(number));
+        w.lblOR(number).setCaption(numberName(number));
 }
 
 void Table::closeOneRollPanel() {
-    w.cmdCancelOR->setVisible(false);
-    w.lblORinfo->setVisible(false);
+    w.cmdCancelOR.setVisible(false);
+    w.lblORinfo.setVisible(false);
     for (Idx = 1; Idx <= 6; ++Idx) {
-        w.lblOneRoll(Idx)->setVisible(false);
-        w.txtOneRoll(Idx)->setVisible(false);
-        w.udOneRoll(Idx)->setVisible(false);
-        w.txtOneRoll(Idx)->setText(QStringLiteral("0"));
-        w.udOneRoll(Idx)->setValue(0);
+        w.lblOneRoll(Idx).setVisible(false);
+        w.txtOneRoll(Idx).setVisible(false);
+        w.udOneRoll(Idx).setVisible(false);
+        w.txtOneRoll(Idx).setText(QStringLiteral("0"));
+        w.udOneRoll(Idx).setValue(0);
     }
-    w.cmdEnterOR->setVisible(false);
-    w.lblORoll->setVisible(false);
+    w.cmdEnterOR.setVisible(false);
+    w.lblORoll.setVisible(false);
 }
 
 void Table::settleOneRollBets(int face) {
     for (Idx = 1; Idx <= 6; ++Idx) {
-        Label* holder = w.lblOR(Idx);
-        if (!betRides(*holder))
+        Label& holder = w.lblOR(Idx);
+        if (!betRides(holder))
             continue;
         ORActive = true;
         if (Idx == face) {
             // Four-to-one; the stake stays on the holder.
-            Bankroll += Currency::fromDouble(holder->caption().toDouble() * 4);
-            w.lblORinfo->setCaption(QStringLiteral("Your one-roll bet on the ") +
-                                    QString::number(Idx) +
-                                    QStringLiteral(" wins!  Take the bet down by clicking it."));
-            w.lblORinfo->setVisible(true);
+            Bankroll += textAsMoney(holder.caption()) * OneRollPays;
+            w.lblORinfo.setCaption(text::OneRollWinsBefore + QString::number(Idx) +
+                                   text::OneRollWinsAfter);
+            w.lblORinfo.setVisible(true);
             ORWon = true;
         } else {
-            holder->setBackColor(colour::Blue);
+            holder.setBackColor(colour::Blue);
         }
     }
     if (ORActive && !ORWon) {
-        w.lblORinfo->setVisible(true);
-        w.lblORinfo->setCaption(QStringLiteral("All of your one-roll bets lost."));
+        w.lblORinfo.setVisible(true);
+        w.lblORinfo.setCaption(text::AllOneRollsLost);
     }
     ORWon = false;
     ORActive = false;
     for (Idx = 1; Idx <= 6; ++Idx) {
-        if (w.lblOR(Idx)->backColor() == colour::Blue)
-            w.lblOR(Idx)->setCaption(numberName(Idx));
+        if (w.lblOR(Idx).backColor() == colour::Blue)
+            w.lblOR(Idx).setCaption(numberName(Idx));
     }
     showBankroll();
 }
 
 void Table::markRolledNumber(int face) {
     for (Idx = 1; Idx <= 6; ++Idx)
-        w.lblOR(Idx)->setBackColor(Idx == face ? colour::White : colour::Blue);
+        w.lblOR(Idx).setBackColor(Idx == face ? colour::White : colour::Blue);
 }

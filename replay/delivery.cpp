@@ -2,6 +2,11 @@
 
 #include "ui/frmcpf.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+
 namespace {
 
 const QStringList kClickMenuItems = {
@@ -25,41 +30,67 @@ bool isIndexed(const QString& name, const char* array, int first, int last) {
     return index >= first && index <= last;
 }
 
+// A left click at a point of the widget: pressed and released there.
+void mouseClick(QWidget* widget, QPoint at) {
+    const QPointF global = widget->mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
 } // namespace
 
-Delivery deliver(FrmCPF& window, PlayerAction action, const QString& name) {
+Delivery deliver(Table& table, FrmCPF* window, PlayerAction action, const QString& name) {
+    TableControls& w = table.controls();
     if (action == PlayerAction::Click) {
         if (kClickButtons.contains(name)) {
-            auto* button = static_cast<Button*>(window.widget(name));
-            if (button->isHidden() || !button->isEnabled())
+            auto& button = static_cast<Button&>(*w.byName(name));
+            if (!button.reachable())
                 return Delivery::NotDelivered;
-            button->click();
+            if (window != nullptr)
+                static_cast<QPushButton*>(window->widget(name))->click();
+            else
+                button.Click.raise();
             return Delivery::Delivered;
         }
         if (isIndexed(name, "lblOR", 1, 6)) {
-            auto* label = static_cast<Label*>(window.widget(name));
-            if (label->isHidden())
+            auto& label = static_cast<Label&>(*w.byName(name));
+            if (!label.visible())
                 return Delivery::NotDelivered;
-            emit label->clicked();
+            if (window != nullptr)
+                mouseClick(window->widget(name), QPoint(2, 2));
+            else
+                label.Click.raise();
             return Delivery::Delivered;
         }
         if (kClickMenuItems.contains(name)) {
-            MenuItem* item = window.menuItem(name);
-            if (!item->isReachable())
+            auto& item = static_cast<MenuItem&>(*w.byName(name));
+            if (!item.itemReachable())
                 return Delivery::NotDelivered;
-            item->action()->trigger();
+            if (window != nullptr)
+                window->action(name)->trigger();
+            else
+                item.Click.raise();
             return Delivery::Delivered;
         }
         return Delivery::UnknownName;
     }
     if (name != u"udBet" && !isIndexed(name, "udOneRoll", 1, 6))
         return Delivery::UnknownName;
-    auto* upDown = static_cast<UpDown*>(window.widget(name));
-    if (upDown->isHidden() || !upDown->isEnabled())
+    auto& upDown = static_cast<UpDown&>(*w.byName(name));
+    if (!upDown.reachable())
         return Delivery::NotDelivered;
-    if (action == PlayerAction::Up)
-        upDown->stepUp();
-    else
-        upDown->stepDown();
+    const bool up = action == PlayerAction::Up;
+    if (window != nullptr) {
+        QWidget* arrows = window->widget(name);
+        mouseClick(arrows, QPoint(arrows->width() / 2, up ? 1 : arrows->height() - 2));
+    } else if (up) {
+        upDown.stepUp();
+    } else {
+        upDown.stepDown();
+    }
     return Delivery::Delivered;
 }

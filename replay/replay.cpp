@@ -34,7 +34,7 @@ public:
         boxes += "{\"text\": ";
         appendJsonString(boxes, text);
         boxes += ", \"title\": \"Pipfall\", \"state\": ";
-        appendStateJson(boxes, engine_.window());
+        appendStateJson(boxes, engine_.table());
         boxes += '}';
         return 1;
     }
@@ -44,12 +44,16 @@ private:
     ReplayEngine& engine_;
 };
 
-ReplayEngine::ReplayEngine(std::function<void(const std::string&)> sink)
+ReplayEngine::ReplayEngine(std::function<void(const std::string&)> sink, Mode mode)
     : sink_(std::move(sink)), die_(std::make_unique<ScriptedDie>()),
       messages_(std::make_unique<RecordingMessages>(*this)),
-      platform_(std::make_unique<Platform>(Platform{*die_, pictures_, *messages_})) {}
+      platform_(std::make_unique<Platform>(Platform{*die_, pictures_, *messages_})), mode_(mode) {}
 
 ReplayEngine::~ReplayEngine() = default;
+
+std::size_t ReplayEngine::facesQueued() const {
+    return die_->faces.size();
+}
 
 void ReplayEngine::fail(int lineNumber, const QString& what) {
     error_ = QStringLiteral("line %1: %2").arg(lineNumber).arg(what);
@@ -60,7 +64,13 @@ bool ReplayEngine::start() {
         fail(0, *fault);
         return false;
     }
-    window_ = std::make_unique<FrmCPF>(*platform_);
+    if (mode_ == Mode::Window) {
+        window_ = std::make_unique<FrmCPF>(*platform_);
+        table_ = &window_->table();
+    } else {
+        ownTable_ = std::make_unique<Table>(*platform_);
+        table_ = ownTable_.get();
+    }
     writeLine(0, QString(), true);
     return true;
 }
@@ -76,7 +86,7 @@ void ReplayEngine::writeLine(int lineNumber, const QString& command, bool delive
     line_ += ", \"msgboxes\": [";
     line_ += messages_->boxes;
     line_ += "], \"state\": ";
-    appendStateJson(line_, *window_);
+    appendStateJson(line_, *table_);
     line_ += "}\n";
     messages_->boxes.clear();
     sink_(line_);
@@ -124,7 +134,7 @@ bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
     const PlayerAction action = verb == u"click" ? PlayerAction::Click
                                 : verb == u"up"  ? PlayerAction::Up
                                                  : PlayerAction::Down;
-    const Delivery delivery = deliver(*window_, action, argument);
+    const Delivery delivery = deliver(*table_, window_.get(), action, argument);
     if (delivery == Delivery::UnknownName) {
         fail(lineNumber, QStringLiteral("\"%1 %2\": no such widget to %1").arg(verb, argument));
         return false;
@@ -141,9 +151,9 @@ bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
     return true;
 }
 
-int runReplay(const QString& script, std::function<void(const std::string&)> sink,
-              QString* errors) {
-    ReplayEngine engine(std::move(sink));
+int runReplay(const QString& script, std::function<void(const std::string&)> sink, QString* errors,
+              ReplayEngine::Mode mode) {
+    ReplayEngine engine(std::move(sink), mode);
     if (!engine.start()) {
         *errors = engine.error();
         return 2;

@@ -11,14 +11,18 @@
 #include <string>
 
 class FrmCPF;
+class Table;
 
-// Plays a script of player actions on the real table window and writes the whole state
-// after every action as JSON Lines. The dice come from the script ("die F"); every message
-// box is answered with OK and recorded.
+// Plays a script of player actions on the table and writes the whole state after every
+// action as JSON Lines. The dice come from the script ("die F"); every message box is
+// answered with OK and recorded. It plays on the real table window (offscreen when there is
+// no screen), or on the table alone, with no window, where only the rules matter.
 class ReplayEngine {
 public:
+    enum class Mode { Window, TableOnly };
+
     // Lines of output go to sink, one complete line (with its newline) at a time.
-    explicit ReplayEngine(std::function<void(const std::string&)> sink);
+    explicit ReplayEngine(std::function<void(const std::string&)> sink, Mode mode = Mode::Window);
     ~ReplayEngine();
 
     // Opens the table and writes its start-up state; false (with error()) when the die
@@ -28,7 +32,9 @@ public:
     bool runLine(const QString& line, int lineNumber);
     // The last error, as "line N: what is wrong".
     const QString& error() const { return error_; }
-    FrmCPF& window() { return *window_; }
+    Table& table() { return *table_; }
+    // The faces queued and not yet rolled.
+    std::size_t facesQueued() const;
 
 private:
     class ScriptedDie;
@@ -42,10 +48,14 @@ private:
     std::unique_ptr<RecordingMessages> messages_;
     FilePictureLoader pictures_;
     std::unique_ptr<Platform> platform_;
+    Mode mode_;
     std::unique_ptr<FrmCPF> window_;
+    std::unique_ptr<Table> ownTable_; // the table played without a window
+    Table* table_ = nullptr;
     QString error_;
     std::string line_;
 };
 
 // Runs a whole script; returns the exit status (0, or 2 for an error, written to errors).
-int runReplay(const QString& script, std::function<void(const std::string&)> sink, QString* errors);
+int runReplay(const QString& script, std::function<void(const std::string&)> sink, QString* errors,
+              ReplayEngine::Mode mode = ReplayEngine::Mode::Window);

@@ -1,6 +1,6 @@
 #include "replay/state.h"
 
-#include "ui/frmcpf.h"
+#include "table/table.h"
 
 #include <charconv>
 
@@ -83,8 +83,7 @@ void appendJsonString(std::string& out, const QString& text) {
     out += '"';
 }
 
-void appendStateJson(std::string& out, const FrmCPF& window) {
-    const Table& t = const_cast<FrmCPF&>(window).table();
+void appendStateJson(std::string& out, const Table& t) {
     out.reserve(out.size() + 16384);
     out += "{\"vars\": {\"Bankroll\": ";
     appendJsonString(out, t.Bankroll.toText());
@@ -104,20 +103,20 @@ void appendStateJson(std::string& out, const FrmCPF& window) {
     appendBool(out, t.ORWon);
     out += "}, \"widgets\": {";
     bool first = true;
-    for (const NamedWidget& named : window.namedWidgets()) {
+    for (const NamedControl& named : t.controls().named()) {
         if (!first)
             put(out, ", ");
         first = false;
         appendJsonString(out, named.name);
-        const QWidget* widget = named.widget;
+        const Control* control = named.control;
         switch (named.kind) {
         case Kind::Label: {
-            const auto* label = static_cast<const Label*>(widget);
+            const auto* label = static_cast<const Label*>(control);
             put(out, ": {\"caption\": ");
             appendJsonString(out, label->caption());
             put(out, ", \"back\": ");
             appendColour(out, label->backColor());
-            const FontSpec& font = label->fontSpec();
+            const Font& font = label->font();
             put(out, ", \"font\": {\"name\": ");
             appendJsonString(out, font.name);
             put(out, ", \"size\": ");
@@ -129,24 +128,24 @@ void appendStateJson(std::string& out, const FrmCPF& window) {
         }
         case Kind::Button:
             put(out, ": {\"caption\": ");
-            appendJsonString(out, static_cast<const Button*>(widget)->text());
+            appendJsonString(out, static_cast<const Button*>(control)->caption());
             put(out, ", \"enabled\": ");
-            appendBool(out, widget->isEnabled());
+            appendBool(out, control->enabled());
             break;
         case Kind::TextBox:
             put(out, ": {\"text\": ");
-            appendJsonString(out, static_cast<const TextBox*>(widget)->text());
+            appendJsonString(out, static_cast<const TextBox*>(control)->text());
             put(out, ", \"enabled\": ");
-            appendBool(out, widget->isEnabled());
+            appendBool(out, control->enabled());
             break;
         case Kind::UpDown:
             put(out, ": {\"value\": ");
-            appendNumber(out, static_cast<const UpDown*>(widget)->value());
+            appendNumber(out, static_cast<const UpDown*>(control)->value());
             put(out, ", \"enabled\": ");
-            appendBool(out, widget->isEnabled());
+            appendBool(out, control->enabled());
             break;
         case Kind::PictureBox: {
-            const QString picture = static_cast<const PictureBox*>(widget)->pictureName();
+            const QString& picture = static_cast<const PictureBox*>(control)->pictureName();
             put(out, ": {\"picture\": ");
             if (picture.isEmpty())
                 put(out, "null");
@@ -154,31 +153,31 @@ void appendStateJson(std::string& out, const FrmCPF& window) {
                 appendJsonString(out, picture);
             break;
         }
+        case Kind::Menu: {
+            const auto* item = static_cast<const MenuItem*>(control);
+            put(out, ": {\"caption\": ");
+            appendJsonString(out, item->caption());
+            put(out, ", \"enabled\": ");
+            appendBool(out, item->enabled());
+            put(out, ", \"checked\": ");
+            appendBool(out, item->checked());
+            put(out, "}");
+            continue;
+        }
         case Kind::Shape:
         case Kind::Line:
             put(out, ": {");
             break;
         }
         put(out, ", \"visible\": ");
-        appendBool(out, !widget->isHidden());
+        appendBool(out, control->visible());
         put(out, "}");
-    }
-    for (const auto& [name, item] : window.menuItems()) {
-        out += ", ";
-        appendJsonString(out, name);
-        out += ": {\"caption\": ";
-        appendJsonString(out, item->caption());
-        out += ", \"enabled\": ";
-        appendBool(out, item->isEnabled());
-        out += ", \"checked\": ";
-        appendBool(out, item->isChecked());
-        out += '}';
     }
     out += "}}";
 }
 
-std::string stateJson(const FrmCPF& window) {
+std::string stateJson(const Table& table) {
     std::string out;
-    appendStateJson(out, window);
+    appendStateJson(out, table);
     return out;
 }

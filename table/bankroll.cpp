@@ -4,28 +4,28 @@
 #include "table/table.h"
 
 void Table::newBankroll_Click(int amount) {
-    w.lblrebet->setVisible(false);
+    w.lblrebet.setVisible(false);
     Bankroll = dollars(amount);
     showBankroll();
-    w.txtBet->setText(QStringLiteral("0"));
-    w.udBet->setEnabled(true);
+    w.txtBet.setText(QStringLiteral("0"));
+    w.udBet.setEnabled(true);
     // Nothing is charged any more, so setting the bet to 0 below refunds nothing.
     PrevBet = 0;
-    w.lblinfo->setVisible(false);
-    w.cmdCancelOR->setVisible(false);
-    w.lblORinfo->setVisible(false);
-    w.lblbetresult->setVisible(false);
-    w.lblgameover->setVisible(false);
-    w.cmdRoll->setEnabled(true);
-    w.cmdOneRoll->setEnabled(true);
-    w.mnuMin->setEnabled(true);
-    w.mnumax->setEnabled(true);
-    w.udBet->setValue(0);
+    w.lblinfo.setVisible(false);
+    w.cmdCancelOR.setVisible(false);
+    w.lblORinfo.setVisible(false);
+    w.lblbetresult.setVisible(false);
+    w.lblgameover.setVisible(false);
+    w.cmdRoll.setEnabled(true);
+    w.cmdOneRoll.setEnabled(true);
+    w.mnuMin.setEnabled(true);
+    w.mnumax.setEnabled(true);
+    w.udBet.setValue(0);
     for (Idx = 1; Idx <= 6; ++Idx) {
         clearOneRollAmount(Idx);
         hideOneRollRow(Idx);
     }
     nameHolders();
-    w.lblORoll->setVisible(false);
-    w.cmdEnterOR->setVisible(false);
+    w.lblORoll.setVisible(false);
+    w.cmdEnterOR.setVisible(false);
 }

@@ -1,51 +1,53 @@
 // The main bet: every change is charged to or refunded from the bankroll at once.
 
 #include "table/table.h"
+#include "table/texts.h"
+
+using namespace rules;
 
 void Table::udBet_Change() {
-    w.lblinfo->setVisible(false);
-    w.cmdCancelOR->setVisible(false);
-    Bankroll -= dollars(w.udBet->value()) - dollars(PrevBet);
-    PrevBet = w.udBet->value();
+    w.lblinfo.setVisible(false);
+    w.cmdCancelOR.setVisible(false);
+    Bankroll -= dollars(w.udBet.value()) - dollars(PrevBet);
+    PrevBet = w.udBet.value();
     showBankroll();
     if (Bankroll < dollars(0)) {
         // More than the money available: refuse, and take the bet back a step.
-        w.udBet->setEnabled(false);
-        w.lblBankroll->setCaption(QString());
-        w.txtBet->setText(QString());
-        MsgAnswer =
-            platform.messages.show(QStringLiteral("Your bet cannot be over your bankroll."));
-        int newValue = w.udBet->value() - 5;
+        w.udBet.setEnabled(false);
+        w.lblBankroll.setCaption(QString());
+        w.txtBet.setText(QString());
+        MsgAnswer = platform_.messages.show(text::OverBet);
+        int newValue = w.udBet.value() - BetStep;
         if (MsgAnswer == 1) {
             if (Point == 0)
-                w.udBet->setEnabled(true);
-            if (Bankroll < dollars(-5))
-                newValue = w.udBet->value() - 10;
+                w.udBet.setEnabled(true);
+            if (Bankroll < dollars(-BetStep))
+                newValue = w.udBet.value() - 2 * BetStep;
         }
         // Raises a nested udBet_Change, which refunds the difference and refuses again
         // while the bankroll is still below zero.
-        w.udBet->setValue(newValue);
+        w.udBet.setValue(newValue);
     }
 }
 
 void Table::mnumax_Click() {
     Currency available = Bankroll + bet();
-    if (available >= dollars(500)) {
-        w.udBet->setValue(500);
+    if (available >= dollars(MaximumBet)) {
+        w.udBet.setValue(MaximumBet);
         return;
     }
-    for (WholeDollars = 1; WholeDollars <= 499; ++WholeDollars) {
+    for (WholeDollars = 1; WholeDollars < MaximumBet; ++WholeDollars) {
         available = Bankroll + bet();
         if (available == dollars(WholeDollars) + Currency::fromUnits(Currency::Scale / 2)) {
-            w.udBet->setValue(WholeDollars);
+            w.udBet.setValue(WholeDollars);
             return;
         }
     }
-    w.udBet->setValue(available.toInt32());
+    w.udBet.setValue(available.toInt32());
 }
 
 void Table::mnuMin_Click() {
     const Currency available = Bankroll + bet();
-    if (available >= dollars(5))
-        w.udBet->setValue(5);
+    if (available >= dollars(MinimumBet))
+        w.udBet.setValue(MinimumBet);
 }

@@ -31,6 +31,7 @@ public:
 
     constexpr Currency operator+(Currency o) const { return Currency(units_ + o.units_); }
     constexpr Currency operator-(Currency o) const { return Currency(units_ - o.units_); }
+    constexpr Currency operator*(std::int64_t times) const { return Currency(units_ * times); }
     constexpr Currency& operator+=(Currency o) {
         units_ += o.units_;
         return *this;

@@ -1,14 +1,51 @@
 #include "table/table.h"
 
-Table::Table(TableWidgets& widgets, Platform& platform) : w(widgets), platform(platform) {}
+Table::Table(Platform& platform) : platform_(platform) {
+    bindHandlers();
+    Form_Load();
+}
+
+void Table::bindHandlers() {
+    w.cmdRoll.Click.bind([this] { cmdRoll_Click(); });
+    w.udBet.Change.bind([this] { udBet_Change(); });
+    w.mnumax.Click.bind([this] { mnumax_Click(); });
+    w.mnuMin.Click.bind([this] { mnuMin_Click(); });
+    w.mnuAuto.Click.bind([this] { mnuAuto_Click(); });
+    w.mnu20.Click.bind([this] { mnu20_Click(); });
+    w.mnu100.Click.bind([this] { mnu100_Click(); });
+    w.mnu1000.Click.bind([this] { mnu1000_Click(); });
+    w.mnu5000.Click.bind([this] { mnu5000_Click(); });
+    w.cmdOneRoll.Click.bind([this] { cmdOneRoll_Click(); });
+    w.cmdEnterOR.Click.bind([this] { cmdEnterOR_Click(); });
+    w.cmdCancelOR.Click.bind([this] { cmdCancelOR_Click(); });
+    for (int i = 1; i <= 6; ++i) {
+        w.udOneRoll(i).Change.bind([this, i] { udOneRoll_Change(i); });
+        w.txtOneRoll(i).Change.bind([this, i] { txtOneRoll_Change(i); });
+        w.lblOR(i).Click.bind([this, i] { lblOR_Click(i); });
+    }
+    w.mnuabout.Click.bind([this] { mnuabout_Click(); });
+    w.cmdokabout.Click.bind([this] { cmdokabout_Click(); });
+}
 
 void Table::Form_Load() {
-    Bankroll = dollars(100);
+    Bankroll = dollars(rules::StartingBankroll);
     Point = 0;
     PrevBet = 0;
-    w.cmdCancelOR->setVisible(false);
+    w.cmdCancelOR.setVisible(false);
 }
 
 void Table::showBankroll() {
-    w.lblBankroll->setCaption(Bankroll.toText());
+    w.lblBankroll.setCaption(Bankroll.toText());
+}
+
+void Table::mnuabout_Click() {
+    w.pblogo.setVisible(false);
+    w.lblabout.setVisible(true);
+    w.cmdokabout.setVisible(true);
+}
+
+void Table::cmdokabout_Click() {
+    w.cmdokabout.setVisible(false);
+    w.lblabout.setVisible(false);
+    w.pblogo.setVisible(true);
 }

@@ -1,19 +1,23 @@
 #pragma once
 
 #include "table/currency.h"
+#include "table/rules.h"
 #include "table/seams.h"
-#include "table/tablewidgets.h"
+#include "table/tablecontrols.h"
 
 #include <cstdint>
 #include <optional>
 
-// The game table: the variables that carry the game from one player action to the next and
-// the handlers of the table window. The rest of the table's state lives in its widgets
-// (the bet is udBet's value, a one-roll bet is its holder's caption and colour), and the
-// handlers read it afresh each time.
+// The game table: the variables that carry the game from one player action to the next, the
+// table window's controls, and their handlers. The rest of the table's state lives in its
+// controls (the bet is udBet's value, a one-roll bet is its holder's caption and colour), and
+// the handlers read it afresh each time. Building a table binds each handler to its control's
+// event; the window, when there is one, only shows the controls and passes clicks on.
 class Table {
 public:
-    Table(TableWidgets& widgets, Platform& platform);
+    explicit Table(Platform& platform);
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
 
     // The money not on the table: a bet leaves the bankroll the moment it is placed.
     Currency Bankroll;
@@ -48,10 +52,10 @@ public:
     void mnuAuto_Click();
     // The four new-bankroll commands differ only in the amount.
     void newBankroll_Click(int amount);
-    void mnu20_Click() { newBankroll_Click(20); }
-    void mnu100_Click() { newBankroll_Click(100); }
-    void mnu1000_Click() { newBankroll_Click(1000); }
-    void mnu5000_Click() { newBankroll_Click(5000); }
+    void mnu20_Click() { newBankroll_Click(rules::NewBankrolls[0]); }
+    void mnu100_Click() { newBankroll_Click(rules::NewBankrolls[1]); }
+    void mnu1000_Click() { newBankroll_Click(rules::NewBankrolls[2]); }
+    void mnu5000_Click() { newBankroll_Click(rules::NewBankrolls[3]); }
 
     // One-roll bets.
     void cmdOneRoll_Click();
@@ -61,7 +65,13 @@ public:
     void cmdCancelOR_Click();
     void lblOR_Click(int Index);
 
-    const TableWidgets& widgets() const { return w; }
+    // The about panel.
+    void mnuabout_Click();
+    void cmdokabout_Click();
+
+    TableControls& controls() { return w; }
+    const TableControls& controls() const { return w; }
+    Platform& platform() const { return platform_; }
 
 private:
     // Draws the face and shows its picture; nothing when the die could not be rolled.
@@ -83,9 +93,10 @@ private:
     void reviveTableIfFunded();
 
     // The main bet as money.
-    Currency bet() const { return dollars(w.udBet->value()); }
+    Currency bet() const { return dollars(w.udBet.value()); }
     void showBankroll();
+    void bindHandlers();
 
-    TableWidgets& w;
-    Platform& platform;
+    TableControls w;
+    Platform& platform_;
 };

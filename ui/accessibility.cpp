@@ -2,6 +2,7 @@
 
 #include "oneroll/holders.h"
 #include "table/colours.h"
+#include "table/texts.h"
 #include "ui/widgets.h"
 
 #include <QAccessibleWidget>
@@ -65,9 +66,9 @@ QString number(int index) {
 }
 
 QString pointName(const Label& label, const QString& caption) {
-    if (!caption.startsWith(u"Point = "))
-        return caption == u"NO POINT" ? QStringLiteral("No point") : caption;
-    QString name = QStringLiteral("Point ") + caption.sliced(8);
+    if (!caption.startsWith(text::PointIs))
+        return caption == text::NoPoint ? QStringLiteral("No point") : caption;
+    QString name = QStringLiteral("Point ") + caption.sliced(text::PointIs.size());
     if (label.backColor() == colour::Green)
         name += QStringLiteral(", first chance");
     else if (label.backColor() == colour::Yellow)
@@ -130,11 +131,6 @@ QString pictureName(const PictureBox& picture, QStringView base) {
     return QStringLiteral("Die, ") + number(QStringView(file).sliced(6, 1).toInt());
 }
 
-// Reachable as a player would reach it: not hidden, and enabled.
-bool reachable(const QWidget* widget) {
-    return widget->isEnabled() && !widget->isHidden();
-}
-
 class NamedWidget : public QAccessibleWidget {
 public:
     NamedWidget(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
@@ -146,42 +142,42 @@ public:
 // A one-roll bet holder: pressing it is a click, which takes a winning bet down.
 class HolderInterface final : public NamedWidget {
 public:
-    explicit HolderInterface(Label* label) : NamedWidget(label, QAccessible::Button) {}
+    explicit HolderInterface(LabelView* label) : NamedWidget(label, QAccessible::Button) {}
     QStringList actionNames() const override {
         return QAccessibleWidget::actionNames() << pressAction();
     }
     void doAction(const QString& action) override {
-        auto* label = static_cast<Label*>(widget());
+        Label& label = static_cast<LabelView*>(widget())->control();
         if (action != pressAction())
             QAccessibleWidget::doAction(action);
-        else if (reachable(label))
-            emit label->clicked();
+        else if (label.reachable())
+            label.Click.raise();
     }
 };
 
 // An up-down: a spin box whose value moves only by its steps, as its arrows move it.
 class UpDownInterface final : public NamedWidget, public QAccessibleValueInterface {
 public:
-    explicit UpDownInterface(UpDown* upDown) : NamedWidget(upDown, QAccessible::SpinBox) {}
+    explicit UpDownInterface(UpDownView* upDown) : NamedWidget(upDown, QAccessible::SpinBox) {}
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface*>(this);
         return NamedWidget::interface_cast(t);
     }
-    QVariant currentValue() const override { return upDown()->value(); }
-    QVariant maximumValue() const override { return upDown()->maximum(); }
-    QVariant minimumValue() const override { return upDown()->minimum(); }
-    QVariant minimumStepSize() const override { return upDown()->step(); }
+    QVariant currentValue() const override { return upDown().value(); }
+    QVariant maximumValue() const override { return upDown().maximum(); }
+    QVariant minimumValue() const override { return upDown().minimum(); }
+    QVariant minimumStepSize() const override { return upDown().step(); }
     // Steps towards the value asked for, one arrow click at a time, and stops as soon as a
     // step does not bring the value closer (a limit, or a handler that refused the bet).
     void setCurrentValue(const QVariant& value) override {
-        UpDown* u = upDown();
+        UpDown& u = upDown();
         const int target = value.toInt();
-        while (reachable(u) && u->value() != target) {
-            const int before = u->value();
-            target > before ? u->stepUp() : u->stepDown();
-            if (std::abs(target - u->value()) >= std::abs(target - before) ||
-                (target - u->value() > 0) != (target - before > 0))
+        while (u.reachable() && u.value() != target) {
+            const int before = u.value();
+            target > before ? u.stepUp() : u.stepDown();
+            if (std::abs(target - u.value()) >= std::abs(target - before) ||
+                (target - u.value() > 0) != (target - before > 0))
                 break;
         }
     }
@@ -189,34 +185,34 @@ public:
         return QAccessibleWidget::actionNames() << increaseAction() << decreaseAction();
     }
     void doAction(const QString& action) override {
-        UpDown* u = upDown();
+        UpDown& u = upDown();
         if (action == increaseAction() || action == decreaseAction()) {
-            if (reachable(u))
-                action == increaseAction() ? u->stepUp() : u->stepDown();
+            if (u.reachable())
+                action == increaseAction() ? u.stepUp() : u.stepDown();
         } else {
             QAccessibleWidget::doAction(action);
         }
     }
 
 private:
-    UpDown* upDown() const { return static_cast<UpDown*>(widget()); }
+    UpDown& upDown() const { return static_cast<UpDownView*>(widget())->control(); }
 };
 
 QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
-    if (className == u"Label") {
-        auto* label = qobject_cast<Label*>(object);
+    if (className == u"LabelView") {
+        auto* label = qobject_cast<LabelView*>(object);
         if (label != nullptr && splitName(label->objectName()).first == u"lblOR")
             return new HolderInterface(label);
         if (label != nullptr)
             return new NamedWidget(label, QAccessible::StaticText);
-    } else if (className == u"UpDown") {
-        if (auto* upDown = qobject_cast<UpDown*>(object))
+    } else if (className == u"UpDownView") {
+        if (auto* upDown = qobject_cast<UpDownView*>(object))
             return new UpDownInterface(upDown);
-    } else if (className == u"TextBox") {
-        if (auto* box = qobject_cast<TextBox*>(object))
+    } else if (className == u"TextBoxView") {
+        if (auto* box = qobject_cast<TextBoxView*>(object))
             return new NamedWidget(box, QAccessible::StaticText);
-    } else if (className == u"PictureBox") {
-        if (auto* picture = qobject_cast<PictureBox*>(object))
+    } else if (className == u"PictureView") {
+        if (auto* picture = qobject_cast<PictureView*>(object))
             return new NamedWidget(picture, QAccessible::Graphic);
     }
     return nullptr;
@@ -236,14 +232,14 @@ QString accessibleDescription(const QString& objectName) {
 QString accessibleName(const QWidget* widget) {
     const QString objectName = widget->objectName();
     const auto [base, index] = splitName(objectName);
-    if (const auto* label = qobject_cast<const Label*>(widget))
-        return labelName(*label, base, index);
-    if (const auto* upDown = qobject_cast<const UpDown*>(widget))
-        return amountName(base, index, QString::number(upDown->value()));
-    if (const auto* box = qobject_cast<const TextBox*>(widget))
-        return amountName(base, index, box->text());
-    if (const auto* picture = qobject_cast<const PictureBox*>(widget))
-        return pictureName(*picture, base);
+    if (const auto* label = qobject_cast<const LabelView*>(widget))
+        return labelName(label->control(), base, index);
+    if (const auto* upDown = qobject_cast<const UpDownView*>(widget))
+        return amountName(base, index, QString::number(upDown->control().value()));
+    if (const auto* box = qobject_cast<const TextBoxView*>(widget))
+        return amountName(base, index, box->control().text());
+    if (const auto* picture = qobject_cast<const PictureView*>(widget))
+        return pictureName(picture->control(), base);
     return widget->accessibleName();
 }
 

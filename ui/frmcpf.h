@@ -1,25 +1,15 @@
 #pragma once
 
 #include "table/table.h"
-#include "table/tablewidgets.h"
-#include "ui/widgettable.h"
 
 #include <QHash>
 #include <QMainWindow>
 
-#include <vector>
+class QAction;
 
-class TableDrawing;
-
-// A named widget of the table window, in the order the window stores them.
-struct NamedWidget {
-    QString name;
-    Kind kind;
-    QWidget* widget;
-};
-
-// The table window: built from the widget table, with its menus, its drawing and the
-// handlers of the about panel; the game's handlers belong to its Table.
+// The table window: shows its Table's controls as widgets built from the widget table, with
+// the menus and the drawing. The game's handlers belong to the Table; the window passes the
+// player's clicks and arrow presses on to the controls.
 class FrmCPF : public QMainWindow {
     Q_OBJECT
 public:
@@ -27,18 +17,12 @@ public:
     ~FrmCPF() override;
 
     Table& table() { return table_; }
-    const TableWidgets& widgets() const { return w; }
+    const Table& table() const { return table_; }
 
-    // Every named widget that has run-time properties (labels, buttons, text boxes, picture
-    // boxes and up-downs), in the order of the widget table, and every menu item.
-    const std::vector<NamedWidget>& namedWidgets() const { return named_; }
-    const std::vector<std::pair<QString, MenuItem*>>& menuItems() const { return menus_; }
+    // The widget that shows the control of that name ("cmdRoll", "lblOR(4)"), or nullptr.
     QWidget* widget(const QString& name) const { return byName_.value(name); }
-    MenuItem* menuItem(const QString& name) const;
-
-    // The about panel.
-    void mnuabout_Click();
-    void cmdokabout_Click();
+    // The menu command of that name ("mnu20"), or nullptr.
+    QAction* action(const QString& name) const { return actions_.value(name); }
 
 signals:
     // Help, Rules and Help, Computer Game: the application opens those windows.
@@ -46,18 +30,12 @@ signals:
     void computerGameRequested();
 
 private:
-    void buildWidgets();
     void buildMenus();
-    void bindWidgets();
-    void connectHandlers();
+    void buildWidgets();
 
-    TableWidgets w;
     Table table_;
-    QWidget* client_ = nullptr;
-    TableDrawing* drawing_ = nullptr;
-    std::vector<NamedWidget> named_;
-    std::vector<std::pair<QString, MenuItem*>> menus_;
     QHash<QString, QWidget*> byName_;
+    QHash<QString, QAction*> actions_;
 };
 
 // The product logo, drawn crisp for the given device pixel ratio. The table and the Help

@@ -4,13 +4,14 @@
 #include "ui/widgetbuilder.h"
 
 #include <QMenuBar>
+#include <QPushButton>
 
 #include <array>
 
 namespace {
 
 // clang-format off
-constexpr std::array<WidgetRow, 5> kRulesWidgets = {{
+const std::array<WidgetRow, 5> kRulesWidgets = {{
     {.name = "pblogo", .kind = Kind::PictureBox, .geometry = {240, 600, 1860, 1500}, .back = 0x0000FF, .flags = Visible | Enabled | Border | AutoSize},
     {.name = "cmdBack", .kind = Kind::Button, .geometry = {120, 2760, 2655, 1215}, .caption = "BACK TO GAME", .font = {"Arial", 14.25, true}, .back = 0x8080FF, .flags = Visible | Enabled | Coloured},
     {.name = "lblrules(1)", .kind = Kind::Label, .geometry = {3600, 3000, 7215, 3495},
@@ -32,7 +33,7 @@ constexpr std::array<WidgetRow, 5> kRulesWidgets = {{
 
 constexpr std::array<const char*, 4> kRulesTabOrder = {"lblrules(0)", "cmdBack", "lblrules(1)", "pblogo"};
 
-constexpr std::array<WidgetRow, 6> kComputerGameWidgets = {{
+const std::array<WidgetRow, 6> kComputerGameWidgets = {{
     {.name = "pblogo", .kind = Kind::PictureBox, .geometry = {240, 600, 1860, 1500}, .back = 0x0000FF, .flags = Visible | Enabled | Border | AutoSize},
     {.name = "Command1", .kind = Kind::Button, .geometry = {120, 2880, 2535, 1095}, .caption = "BACK TO GAME", .font = {"Arial", 14.25, true}, .back = 0xC0C000, .flags = Visible | Enabled | Coloured},
     {.name = "Label1(2)", .kind = Kind::Label, .geometry = {3480, 5400, 6855, 1455},
@@ -80,16 +81,26 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout, QWidget* parent)
     // A single command on the menu bar itself, with no menu to drop down.
     QAction* exit = menuBar()->addAction(QString::fromLatin1(layout.exitCaption));
     exit->setObjectName(QStringLiteral("mnuexit"));
-    mnuexit_ = new MenuItem(exit, nullptr, this);
-    mnuexit_->setObjectName(QStringLiteral("mnuexit"));
+    connect(exit, &QAction::triggered, this, &SecondaryWindow::returnToTable);
 
     QWidget* client = makeClientArea(this, QColor::fromRgb(static_cast<QRgb>(layout.back)),
                                      layout.widthTwips, layout.heightTwips);
-    byName_ = buildWidgetRows(layout.widgets, client, layout.widthTwips, layout.heightTwips);
-    auto* logo = qobject_cast<PictureBox*>(byName_.value(QStringLiteral("pblogo")));
-    logo->setPicture(logoPixmap(1.0), QStringLiteral("logo"), logoPixmap(2.0));
+    const WidgetSource source{
+        [this](const WidgetRow& row) -> Control& {
+            controls_.push_back(makeControl(row));
+            return *controls_.back();
+        },
+        [](const QString&) { return logoPixmap(2.0).toImage(); },
+    };
+    byName_ =
+        buildWidgetRows(layout.widgets, client, layout.widthTwips, layout.heightTwips, source);
     setTabOrderByName(layout.tabOrder, byName_);
     byName_.value(QString::fromLatin1(layout.button))->setFocus();
+}
+
+SecondaryWindow::~SecondaryWindow() {
+    // The widgets show the controls: they go first.
+    delete centralWidget();
 }
 
 void SecondaryWindow::returnToTable() {
@@ -99,29 +110,11 @@ void SecondaryWindow::returnToTable() {
 }
 
 FrmPFrules::FrmPFrules(QWidget* parent) : SecondaryWindow(kRulesLayout, parent) {
-    connect(qobject_cast<Button*>(widget(QStringLiteral("cmdBack"))), &Button::clicked, this,
-            &FrmPFrules::cmdBack_Click);
-    connect(mnuexit(), &MenuItem::clicked, this, &FrmPFrules::mnuexit_Click);
-}
-
-void FrmPFrules::cmdBack_Click() {
-    returnToTable();
-}
-
-void FrmPFrules::mnuexit_Click() {
-    returnToTable();
+    connect(static_cast<QPushButton*>(widget(QStringLiteral("cmdBack"))), &QPushButton::clicked,
+            this, [this] { returnToTable(); });
 }
 
 FrmCG::FrmCG(QWidget* parent) : SecondaryWindow(kComputerGameLayout, parent) {
-    connect(qobject_cast<Button*>(widget(QStringLiteral("Command1"))), &Button::clicked, this,
-            &FrmCG::Command1_Click);
-    connect(mnuexit(), &MenuItem::clicked, this, &FrmCG::mnuexit_Click);
-}
-
-void FrmCG::Command1_Click() {
-    returnToTable();
-}
-
-void FrmCG::mnuexit_Click() {
-    returnToTable();
+    connect(static_cast<QPushButton*>(widget(QStringLiteral("Command1"))), &QPushButton::clicked,
+            this, [this] { returnToTable(); });
 }

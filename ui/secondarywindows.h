@@ -4,13 +4,15 @@
 // on-the-computer window frmCG. Each holds the logo, its texts in a black frame, a
 // "BACK TO GAME" button and a menu bar with a single Exit command; neither touches the table.
 
-#include "ui/widgets.h"
-#include "ui/widgettable.h"
+#include "table/controls.h"
+#include "table/widgettable.h"
 
 #include <QHash>
 #include <QMainWindow>
 
+#include <memory>
 #include <span>
+#include <vector>
 
 // A secondary window's widget set as data, like the table's.
 struct WindowLayout {
@@ -31,8 +33,8 @@ extern const WindowLayout kComputerGameLayout;
 class SecondaryWindow : public QMainWindow {
     Q_OBJECT
 public:
+    ~SecondaryWindow() override;
     QWidget* widget(const QString& name) const { return byName_.value(name); }
-    MenuItem* mnuexit() const { return mnuexit_; }
 
 signals:
     // BACK TO GAME or Exit: the table is wanted in front again. This window closes after.
@@ -40,26 +42,24 @@ signals:
 
 protected:
     SecondaryWindow(const WindowLayout& layout, QWidget* parent);
-    // Brings the table back, then closes this window.
+    // BACK TO GAME and Exit: brings the table back, then closes this window.
     void returnToTable();
 
 private:
+    std::vector<std::unique_ptr<Control>> controls_; // what the widgets show
     QHash<QString, QWidget*> byName_;
-    MenuItem* mnuexit_ = nullptr;
 };
 
+// The rules window; BACK TO GAME is cmdBack.
 class FrmPFrules final : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit FrmPFrules(QWidget* parent = nullptr);
-    void cmdBack_Click();
-    void mnuexit_Click();
 };
 
+// The on-the-computer window; BACK TO GAME is Command1.
 class FrmCG final : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit FrmCG(QWidget* parent = nullptr);
-    void Command1_Click();
-    void mnuexit_Click();
 };

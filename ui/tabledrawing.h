@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/widgettable.h"
+#include "table/widgettable.h"
 
 #include <QWidget>
 

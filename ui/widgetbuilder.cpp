@@ -20,7 +20,7 @@ QColor rowColour(std::int32_t rgb, QColor fallback) {
     return rgb == kDefaultColour ? fallback : QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-FontSpec rowFont(const WidgetRow& row) {
+Font rowFont(const WidgetRow& row) {
     return {QString::fromLatin1(row.font.face), row.font.size, row.font.bold};
 }
 
@@ -32,45 +32,24 @@ Qt::Alignment rowAlignment(const WidgetRow& row) {
     return Qt::AlignHCenter;
 }
 
-QString rowCaption(const WidgetRow& row) {
-    return row.caption != nullptr ? QString::fromLatin1(row.caption) : QString();
-}
-
-QWidget* makeLabel(const WidgetRow& row, QWidget* parent) {
-    auto* label = new Label(parent);
-    label->setCaption(rowCaption(row));
-    label->setFontSpec(rowFont(row));
-    label->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
-    label->setForeColor(rowColour(row.fore, Qt::black));
-    label->setAlignment(rowAlignment(row));
-    label->setBorder(row.flags & Border);
-    return label;
-}
-
-QWidget* makeChild(const WidgetRow& row, QWidget* parent) {
+QWidget* makeWidget(const WidgetRow& row, Control& control, const WidgetSource& source,
+                    QWidget* parent) {
+    const QColor grey(192, 192, 192);
     switch (row.kind) {
-    case Kind::Button: {
-        auto* button = new Button(parent);
-        button->setText(rowCaption(row));
-        button->setFontSpec(rowFont(row));
-        button->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
-        return button;
-    }
-    case Kind::TextBox: {
-        auto* box = new TextBox(parent);
-        box->setText(rowCaption(row));
-        box->setFontSpec(rowFont(row));
-        box->setBackColor(rowColour(row.back, Qt::white));
-        box->setForeColor(rowColour(row.fore, Qt::black));
-        return box;
-    }
-    case Kind::PictureBox: {
-        auto* picture = new PictureBox(parent);
-        picture->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
-        return picture;
-    }
+    case Kind::Label:
+        return new LabelView(static_cast<Label&>(control), rowAlignment(row), row.flags & Border,
+                             parent);
+    case Kind::Button:
+        return new ButtonView(static_cast<Button&>(control), rowColour(row.back, grey),
+                              rowFont(row), parent);
+    case Kind::TextBox:
+        return new TextBoxView(static_cast<TextBox&>(control), rowColour(row.back, Qt::white),
+                               rowColour(row.fore, Qt::black), rowFont(row), parent);
+    case Kind::PictureBox:
+        return new PictureView(static_cast<PictureBox&>(control), rowColour(row.back, grey),
+                               source.sharpPicture, parent);
     case Kind::UpDown:
-        return new UpDown(parent);
+        return new UpDownView(static_cast<UpDown&>(control), parent);
     default:
         return nullptr;
     }
@@ -93,7 +72,8 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
 }
 
 QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
-                                         int widthTwips, int heightTwips, TableDrawing** drawing) {
+                                         int widthTwips, int heightTwips,
+                                         const WidgetSource& source) {
     installAccessibility();
     // Widgets created later lie above those created earlier, so create from the last row up:
     // labels first, then the drawing, then the child windows, which lie above everything drawn.
@@ -109,24 +89,23 @@ QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidge
             children.push_back(&row);
     }
     QHash<QString, QWidget*> byName;
-    auto create = [&byName](const WidgetRow& row, QWidget* widget) {
+    auto create = [&](const WidgetRow& row) {
+        QWidget* widget = makeWidget(row, source.control(row), source, client);
         const QString name = QString::fromLatin1(row.name);
         widget->setObjectName(name);
         widget->setAccessibleDescription(accessibleDescription(name));
         widget->setGeometry(pixelRect(row));
-        widget->setEnabled(row.flags & Enabled);
-        widget->setVisible(row.flags & Visible);
+        if (auto* picture = qobject_cast<PictureView*>(widget); picture && (row.flags & AutoSize))
+            picture->fitPicture();
         byName.insert(name, widget);
     };
     for (auto it = labels.rbegin(); it != labels.rend(); ++it)
-        create(**it, makeLabel(**it, client));
+        create(**it);
     auto* shapes = new TableDrawing(drawn, client);
     shapes->setGeometry(0, 0, twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     shapes->show();
-    if (drawing != nullptr)
-        *drawing = shapes;
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        create(**it, makeChild(**it, client));
+        create(**it);
     return byName;
 }
 

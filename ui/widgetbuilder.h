@@ -3,29 +3,36 @@
 // Builds a window from its widget table: the client area under the menu bar, and every row
 // made into its widget at its place, stacked as the window stores them.
 
-#include "ui/widgettable.h"
+#include "table/controls.h"
+#include "table/widgettable.h"
 
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <span>
 
 class QColor;
 class QMainWindow;
 class QWidget;
-class TableDrawing;
 
 // Gives window a client area painted in background, sized widthTwips by heightTwips under
 // the menu bar, and sizes the window to fit it.
 QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, int heightTwips);
 
-// Creates the widgets of rows on a client area of widthTwips by heightTwips. The first row
-// lies on top of the later ones; shapes and lines go into one drawing above the labels and
-// below the child windows (buttons, text boxes, pictures, up-downs). Returns the named
-// widgets by name; the drawing is handed back through drawing when asked for.
+// What the widgets show: the control of each row, and the sharp copy of a picture by name.
+struct WidgetSource {
+    std::function<Control&(const WidgetRow&)> control;
+    std::function<QImage(const QString&)> sharpPicture;
+};
+
+// Creates the widgets of rows on a client area of widthTwips by heightTwips, each showing
+// its control. The first row lies on top of the later ones; shapes and lines go into one
+// drawing above the labels and below the child windows (buttons, text boxes, pictures,
+// up-downs). Returns the named widgets by name.
 QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
                                          int widthTwips, int heightTwips,
-                                         TableDrawing** drawing = nullptr);
+                                         const WidgetSource& source);
 
 // Chains the named widgets in the given tab order.
 void setTabOrderByName(std::span<const char* const> names, const QHash<QString, QWidget*>& byName);

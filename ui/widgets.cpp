@@ -83,7 +83,7 @@ void drawSunkenFrame(QPainter& p, const QRect& r) {
 
 } // namespace
 
-QFont drawingFont(const FontSpec& wanted) {
+QFont drawingFont(const Font& wanted) {
     QFont font;
     const QString face = wanted.name.toLower();
     if (face == u"arial")
@@ -100,109 +100,80 @@ QFont drawingFont(const FontSpec& wanted) {
 
 // ---------------------------------------------------------------- Label
 
-Label::Label(QWidget* parent) : QWidget(parent) {
+LabelView::LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget* parent)
+    : QWidget(parent), label_(label), alignment_(alignment), border_(border) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-}
-
-void Label::setCaption(const QString& caption) {
-    if (caption == caption_)
-        return;
-    caption_ = caption;
-    update();
-    announceNameChange(this);
-}
-
-void Label::setBackColor(QColor colour) {
-    if (colour == back_)
-        return;
-    back_ = colour;
-    update();
-    announceNameChange(this); // a holder's or the point's colour is part of what it says
-}
-
-void Label::setForeColor(QColor colour) {
-    fore_ = colour;
-    update();
-}
-
-void Label::setFontName(const QString& name) {
-    font_.name = name;
-    fontChanged();
-}
-
-void Label::setFontSize(double points) {
-    font_.size = points;
-    fontChanged();
-}
-
-void Label::setFontBold(bool bold) {
-    font_.bold = bold;
-    fontChanged();
-}
-
-void Label::setFontSpec(const FontSpec& wanted) {
-    font_ = wanted;
-    fontChanged();
-}
-
-void Label::fontChanged() {
+    caption_ = label_.caption();
+    back_ = label_.backColor();
+    font_ = label_.font();
     setFont(drawingFont(font_));
+    setVisible(label_.visible());
+    setEnabled(label_.enabled());
+    label_.observe([this] { sync(); });
+}
+
+void LabelView::sync() {
+    setVisible(label_.visible());
+    setEnabled(label_.enabled());
+    if (label_.font() != font_) {
+        font_ = label_.font();
+        setFont(drawingFont(font_));
+    }
+    // A holder's or the point's colour is part of what it says.
+    if (label_.caption() != caption_ || label_.backColor() != back_) {
+        caption_ = label_.caption();
+        back_ = label_.backColor();
+        announceNameChange(this);
+    }
     update();
 }
 
-void Label::setAlignment(Qt::Alignment alignment) {
-    alignment_ = alignment;
-    update();
-}
-
-void Label::setBorder(bool border) {
-    border_ = border;
-    update();
-}
-
-void Label::paintEvent(QPaintEvent*) {
+void LabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), back_);
+    p.fillRect(rect(), label_.backColor());
     QRect textRect = rect();
     if (border_) {
         drawFrame(p, rect(), Qt::black);
         textRect.adjust(1, 1, -1, -1);
     }
-    p.setPen(fore_);
+    p.setPen(label_.foreColor());
     p.setFont(font());
-    p.drawText(textRect, static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap), caption_);
+    p.drawText(textRect, static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap),
+               label_.caption());
 }
 
-void Label::mousePressEvent(QMouseEvent* event) {
+void LabelView::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
-void Label::mouseReleaseEvent(QMouseEvent* event) {
+void LabelView::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
-        emit clicked();
+        label_.Click.raise();
 }
 
 // ---------------------------------------------------------------- Button
 
-Button::Button(QWidget* parent) : QPushButton(parent) {
+ButtonView::ButtonView(Button& button, QColor back, const Font& font, QWidget* parent)
+    : QPushButton(parent), button_(button), back_(back) {
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
+    setFont(drawingFont(font));
+    sync();
+    button_.observe([this] { sync(); });
+    connect(this, &QPushButton::clicked, this, [this] { button_.Click.raise(); });
 }
 
-void Button::setBackColor(QColor colour) {
-    back_ = colour;
-    update();
+void ButtonView::sync() {
+    setText(button_.caption());
+    setVisible(button_.visible());
+    setEnabled(button_.enabled());
 }
 
-void Button::setFontSpec(const FontSpec& wanted) {
-    setFont(drawingFont(wanted));
-}
-
-void Button::paintEvent(QPaintEvent*) {
+void ButtonView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const bool sunken = isDown();
     p.fillRect(rect(), back_);
@@ -227,81 +198,62 @@ void Button::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- TextBox
 
-TextBox::TextBox(QWidget* parent) : QWidget(parent) {
+TextBoxView::TextBoxView(TextBox& box, QColor back, QColor fore, const Font& font, QWidget* parent)
+    : QWidget(parent), box_(box), back_(back), fore_(fore), text_(box.text()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    setFont(drawingFont(font));
+    setVisible(box_.visible());
+    setEnabled(box_.enabled());
+    box_.observe([this] { sync(); });
 }
 
-void TextBox::setText(const QString& text) {
-    if (text == text_)
-        return;
-    text_ = text;
-    update();
-    announceNameChange(this);
-    emit changed();
-}
-
-void TextBox::setBackColor(QColor colour) {
-    back_ = colour;
-    update();
-}
-
-void TextBox::setForeColor(QColor colour) {
-    fore_ = colour;
+void TextBoxView::sync() {
+    setVisible(box_.visible());
+    setEnabled(box_.enabled());
+    if (box_.text() != text_) {
+        text_ = box_.text();
+        announceNameChange(this);
+    }
     update();
 }
 
-void TextBox::setFontSpec(const FontSpec& wanted) {
-    setFont(drawingFont(wanted));
-}
-
-void TextBox::paintEvent(QPaintEvent*) {
+void TextBoxView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), back_);
     drawSunkenFrame(p, rect().adjusted(0, 0, -1, -1));
     p.setFont(font());
     // The table's text boxes are for display only: the usual disabled style, grey text.
     p.setPen(isEnabled() ? fore_ : kDisabledText);
-    p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignHCenter | Qt::AlignVCenter, text_);
+    p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignHCenter | Qt::AlignVCenter, box_.text());
 }
 
 // ---------------------------------------------------------------- UpDown
 
-UpDown::UpDown(QWidget* parent) : QWidget(parent), repeat_(new QTimer(this)) {
+UpDownView::UpDownView(UpDown& upDown, QWidget* parent)
+    : QWidget(parent), upDown_(upDown), repeat_(new QTimer(this)), value_(upDown.value()) {
     setFocusPolicy(Qt::StrongFocus);
-    connect(repeat_, &QTimer::timeout, this, &UpDown::repeat);
+    connect(repeat_, &QTimer::timeout, this, &UpDownView::repeat);
+    setVisible(upDown_.visible());
+    setEnabled(upDown_.enabled());
+    upDown_.observe([this] { sync(); });
 }
 
-void UpDown::setRange(int minimum, int maximum, int step) {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    step_ = step;
-}
-
-void UpDown::setValue(int value) {
-    value = std::clamp(value, minimum_, maximum_);
-    if (value == value_)
-        return;
-    value_ = value;
-    if (buddy_ != nullptr)
-        buddy_->setText(QString::number(value_));
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, value_);
-        QAccessible::updateAccessibility(&event);
-        announceNameChange(this);
+void UpDownView::sync() {
+    setVisible(upDown_.visible());
+    setEnabled(upDown_.enabled());
+    if (upDown_.value() != value_) {
+        value_ = upDown_.value();
+        if (QAccessible::isActive()) {
+            QAccessibleValueChangeEvent event(this, value_);
+            QAccessible::updateAccessibility(&event);
+            announceNameChange(this);
+        }
     }
-    emit changed();
+    update();
 }
 
-void UpDown::stepUp() {
-    setValue(std::min(value_ + step_, maximum_));
-}
-
-void UpDown::stepDown() {
-    setValue(std::max(value_ - step_, minimum_));
-}
-
-void UpDown::paintEvent(QPaintEvent*) {
+void UpDownView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int half = height() / 2;
     const QRect upper(0, 0, width(), half);
@@ -329,19 +281,19 @@ void UpDown::paintEvent(QPaintEvent*) {
         drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
-void UpDown::mousePressEvent(QMouseEvent* event) {
+void UpDownView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     pressed_ = event->position().y() < height() / 2 ? Arrow::Up : Arrow::Down;
     update();
     repeat_->start(400);
     if (pressed_ == Arrow::Up)
-        stepUp();
+        upDown_.stepUp();
     else
-        stepDown();
+        upDown_.stepDown();
 }
 
-void UpDown::repeat() {
+void UpDownView::repeat() {
     // Stop as soon as the arrow is let go, or a message box (an over-bet refusal) or a
     // handler has taken the control away from the player.
     if (pressed_ == Arrow::None || !(QGuiApplication::mouseButtons() & Qt::LeftButton) ||
@@ -351,88 +303,80 @@ void UpDown::repeat() {
     }
     repeat_->setInterval(60);
     if (pressed_ == Arrow::Up)
-        stepUp();
+        upDown_.stepUp();
     else
-        stepDown();
+        upDown_.stepDown();
 }
 
-void UpDown::mouseReleaseEvent(QMouseEvent*) {
+void UpDownView::mouseReleaseEvent(QMouseEvent*) {
     repeat_->stop();
     pressed_ = Arrow::None;
     update();
 }
 
-void UpDown::keyPressEvent(QKeyEvent* event) {
+void UpDownView::keyPressEvent(QKeyEvent* event) {
     // Only a control the player can see and use answers the arrow keys.
     if (!isEnabled() || isHidden())
         QWidget::keyPressEvent(event);
     else if (event->key() == Qt::Key_Up)
-        stepUp();
+        upDown_.stepUp();
     else if (event->key() == Qt::Key_Down)
-        stepDown();
+        upDown_.stepDown();
     else
         QWidget::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------- PictureBox
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+PictureView::PictureView(PictureBox& picture, QColor back,
+                         std::function<QImage(const QString&)> sharpCopy, QWidget* parent)
+    : QWidget(parent), picture_(picture), back_(back), sharpCopy_(std::move(sharpCopy)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    sync();
+    picture_.observe([this] { sync(); });
 }
 
-void PictureBox::setPicture(const QPixmap& picture, const QString& name, const QPixmap& sharp) {
-    picture_ = picture;
-    sharp_ = !sharp.isNull() && sharp.size() == picture.size() * 2 ? sharp : QPixmap();
-    sharp_.setDevicePixelRatio(2.0);
-    const bool renamed = name != name_;
-    name_ = name;
-    if (!picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize() + QSize(2, 2));
+void PictureView::sync() {
+    setVisible(picture_.visible());
+    setEnabled(picture_.enabled());
+    if (picture_.pictureName() == name_ && pixmap_.cacheKey() != 0)
+        return;
+    const bool renamed = picture_.pictureName() != name_;
+    name_ = picture_.pictureName();
+    pixmap_ = QPixmap::fromImage(picture_.picture());
+    sharp_ = QPixmap();
+    sharpLoaded_ = false;
+    fitPicture();
     update();
     if (renamed)
         announceNameChange(this);
 }
 
-void PictureBox::setBackColor(QColor colour) {
-    back_ = colour;
-    update();
+void PictureView::fitPicture() {
+    if (!pixmap_.isNull())
+        resize(pixmap_.size() + QSize(2, 2));
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), back_);
     const qreal ratio = devicePixelRatioF();
+    if (ratio > 1.0 && !sharpLoaded_) {
+        // The sharp copy counts only when it is exactly twice as large as the picture.
+        sharpLoaded_ = true;
+        const QImage sharp = sharpCopy_ ? sharpCopy_(name_) : QImage();
+        if (!sharp.isNull() && sharp.size() == pixmap_.size() * 2) {
+            sharp_ = QPixmap::fromImage(sharp);
+            sharp_.setDevicePixelRatio(2.0);
+        }
+    }
     if (ratio > 1.0 && !sharp_.isNull()) {
         // Drawn pixel for pixel on a screen of twice the density, smoothly on any other.
         p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != 2.0);
         p.drawPixmap(QPoint(1, 1), sharp_);
-    } else if (!picture_.isNull()) {
-        p.drawPixmap(QPoint(1, 1), picture_);
+    } else if (!pixmap_.isNull()) {
+        p.drawPixmap(QPoint(1, 1), pixmap_);
     }
     drawFrame(p, rect(), Qt::black);
-}
-
-// ---------------------------------------------------------------- MenuItem
-
-MenuItem::MenuItem(QAction* action, MenuItem* menu, QObject* parent)
-    : QObject(parent), action_(action), menu_(menu) {
-    connect(action_, &QAction::triggered, this, [this] {
-        // A checkable action turns its own check mark over before it reports the click;
-        // the handler owns the check mark, so turn it back first.
-        if (action_->isCheckable()) {
-            const QSignalBlocker block(action_);
-            action_->setChecked(!action_->isChecked());
-        }
-        emit clicked();
-    });
-}
-
-void MenuItem::setChecked(bool checked) {
-    action_->setCheckable(true);
-    action_->setChecked(checked);
-}
-
-bool MenuItem::isReachable() const {
-    return action_->isEnabled() && (menu_ == nullptr || menu_->isEnabled());
 }

@@ -1,7 +1,5 @@
 #include "ui/windows.h"
 
-#include <QScreen>
-
 namespace {
 
 void bringToFront(QWidget* window) {
@@ -37,7 +35,6 @@ void Windows::showRules() {
         rules_ = new FrmPFrules;
         rules_->setAttribute(Qt::WA_DeleteOnClose);
         connect(rules_, &SecondaryWindow::returnToTableRequested, this, &Windows::showTable);
-        placeBesideTable(rules_, 0);
     }
     bringToFront(rules_);
 }
@@ -47,31 +44,6 @@ void Windows::showComputerGame() {
         computerGame_ = new FrmCG;
         computerGame_->setAttribute(Qt::WA_DeleteOnClose);
         connect(computerGame_, &SecondaryWindow::returnToTableRequested, this, &Windows::showTable);
-        placeBesideTable(computerGame_, 1);
     }
     bringToFront(computerGame_);
-}
-
-// Puts a new window to the right of the table, or else to its left, so that the table stays
-// in view; where the screen has no room beside it, the window steps down and right from the
-// table's corner, keeping the table's edge uncovered. The two Help windows step apart by
-// cascade so that one does not hide the other.
-void Windows::placeBesideTable(QWidget* window, int cascade) const {
-    if (table_ == nullptr || !table_->isVisible())
-        return;
-    const QRect table = table_->frameGeometry();
-    const QSize frame = table.size() - table_->size(); // the window manager's frame, if any
-    const QSize size = window->size() + frame;
-    const QRect room = table_->screen()->availableGeometry();
-    const int step = 40 * cascade;
-
-    QRect place(QPoint(table.right() + 1 + step, table.top() + step), size);
-    if (!room.contains(place))
-        place.moveTopRight(QPoint(table.left() - 1 - step, table.top() + step));
-    if (!room.contains(place)) {
-        place.moveTopLeft(table.topLeft() + QPoint(48, 48) * (cascade + 1));
-        place.moveLeft(std::max(room.left(), std::min(place.left(), room.right() - size.width())));
-        place.moveTop(std::max(room.top(), std::min(place.top(), room.bottom() - size.height())));
-    }
-    window->move(place.topLeft());
 }

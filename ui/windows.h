@@ -32,8 +32,6 @@ signals:
     void tableBuilt(FrmCPF* table);
 
 private:
-    void placeBesideTable(QWidget* window, int cascade) const;
-
     Platform& platform_;
     QPointer<FrmCPF> table_;
     QPointer<FrmPFrules> rules_;

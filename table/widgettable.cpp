@@ -1,4 +1,7 @@
-#include "ui/widgettable.h"
+#include "table/widgettable.h"
+
+#include "table/rules.h"
+#include "table/texts.h"
 
 namespace {
 
@@ -39,20 +42,20 @@ const std::array<WidgetRow, 66> kTableWidgets = {{
     {.name = "Shape6(1)", .kind = Kind::Shape, .geometry = {5400, 3120, 375, 735}, .fore = 0xFFFFFF, .flags = Visible | Enabled, .pen = 2},
     {.name = "Shape6(0)", .kind = Kind::Shape, .geometry = {4680, 3120, 375, 735}, .fore = 0xFFFFFF, .flags = Visible | Enabled, .pen = 2},
     {.name = "Shape1", .kind = Kind::Shape, .geometry = {5400, 2640, 1095, 375}, .fore = 0xFFFFFF, .flags = Visible | Enabled, .pen = 2},
-    {.name = "lblrebet", .kind = Kind::Label, .geometry = {240, 4680, 1695, 975}, .caption = "Your bankroll reflects the automatic re-bet feature.", .font = {"Arial", 9, true}, .back = 0x8080FF, .flags = Enabled | Border},
+    {.name = "lblrebet", .kind = Kind::Label, .geometry = {240, 4680, 1695, 975}, .caption = text::ReBetStands, .font = {"Arial", 9, true}, .back = 0x8080FF, .flags = Enabled | Border},
     {.name = "lblOneRoll(1)", .kind = Kind::Label, .geometry = {9960, 4080, 495, 375}, .caption = "1", .font = {"MS Sans Serif", 18, true}, .back = 0x0000FF, .flags = Enabled | AlignRight},
     {.name = "lblORoll", .kind = Kind::Label, .geometry = {7440, 4680, 2655, 2295}, .caption = "Please select the amount you wish to bet on each number by using the up-down buttons.", .font = {"Arial", 12, true}, .back = 0xFF8000, .flags = Enabled},
-    {.name = "lblOR(6)", .kind = Kind::Label, .geometry = {7320, 2760, 495, 255}, .caption = "SIX", .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
+    {.name = "lblOR(6)", .kind = Kind::Label, .geometry = {7320, 2760, 495, 255}, .caption = numberName(6), .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
     {.name = "lblodds(5)", .kind = Kind::Label, .geometry = {6840, 3120, 375, 735}, .caption = "5", .font = {"Arial", 18, true}, .back = 0x0000FF, .flags = Visible | Enabled},
     {.name = "lblodds(4)", .kind = Kind::Label, .geometry = {6120, 3120, 375, 735}, .caption = "4", .font = {"Arial", 18, true}, .back = 0x0000FF, .flags = Visible | Enabled},
-    {.name = "lblOR(4)", .kind = Kind::Label, .geometry = {6000, 3960, 615, 255}, .caption = "FOUR", .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
-    {.name = "lblOR(3)", .kind = Kind::Label, .geometry = {5160, 3960, 735, 255}, .caption = "THREE", .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
-    {.name = "lblOR(2)", .kind = Kind::Label, .geometry = {4560, 3960, 495, 255}, .caption = "TWO", .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
-    {.name = "lblpoint", .kind = Kind::Label, .geometry = {9480, 1440, 1815, 495}, .caption = "NO POINT", .font = {"Arial", 18, false}, .back = 0xC0C0FF, .flags = Visible | Enabled},
+    {.name = "lblOR(4)", .kind = Kind::Label, .geometry = {6000, 3960, 615, 255}, .caption = numberName(4), .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
+    {.name = "lblOR(3)", .kind = Kind::Label, .geometry = {5160, 3960, 735, 255}, .caption = numberName(3), .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
+    {.name = "lblOR(2)", .kind = Kind::Label, .geometry = {4560, 3960, 495, 255}, .caption = numberName(2), .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
+    {.name = "lblpoint", .kind = Kind::Label, .geometry = {9480, 1440, 1815, 495}, .caption = text::NoPoint, .font = {"Arial", 18, false}, .back = 0xC0C0FF, .flags = Visible | Enabled},
     {.name = "lblbetresult", .kind = Kind::Label, .geometry = {360, 5880, 4575, 1095}, .caption = "Six on the come out is a winner. The amount of your bet is added to your Bankroll.", .font = {"Arial", 14.25, false}, .back = 0xFF8000, .flags = Enabled},
     {.name = "lblinfo", .kind = Kind::Label, .geometry = {240, 2400, 2775, 1695}, .caption = "Your indicated bet exceeds your bankroll.  Please lower your bet.", .font = {"Arial", 14.25, false}, .back = 0xFF8000, .flags = Enabled},
     {.name = "lblgameover", .kind = Kind::Label, .geometry = {960, 7080, 4215, 855}, .caption = "GAME OVER!!!  Bankroll is under five dollars.", .font = {"Arial", 17.25, true}, .back = 0xFF0000, .flags = Enabled},
-    {.name = "lblORinfo", .kind = Kind::Label, .geometry = {6360, 7080, 4935, 855}, .caption = "All of your one-roll bets lost.", .font = {"Arial", 17.25, false}, .back = 0xFF8000, .flags = Enabled},
+    {.name = "lblORinfo", .kind = Kind::Label, .geometry = {6360, 7080, 4935, 855}, .caption = text::AllOneRollsLost, .font = {"Arial", 17.25, false}, .back = 0xFF8000, .flags = Enabled},
     {.name = "lblOneRoll(6)", .kind = Kind::Label, .geometry = {9960, 6480, 495, 375}, .caption = "6", .font = {"MS Sans Serif", 18, true}, .back = 0x0000FF, .flags = Enabled | AlignRight},
     {.name = "lblOneRoll(5)", .kind = Kind::Label, .geometry = {9960, 6000, 495, 375}, .caption = "5", .font = {"MS Sans Serif", 18, true}, .back = 0x0000FF, .flags = Enabled | AlignRight},
     {.name = "lblOneRoll(4)", .kind = Kind::Label, .geometry = {9960, 5520, 495, 375}, .caption = "4", .font = {"MS Sans Serif", 18, true}, .back = 0x0000FF, .flags = Enabled | AlignRight},
@@ -74,21 +77,21 @@ const std::array<WidgetRow, 66> kTableWidgets = {{
     {.name = "Label2", .kind = Kind::Label, .geometry = {4320, 2160, 255, 375}, .caption = "1", .font = {"Arial", 18, true}, .back = 0x0000FF, .flags = Visible | Enabled},
     {.name = "Label3", .kind = Kind::Label, .geometry = {7440, 2160, 255, 375}, .caption = "6", .font = {"Arial", 18, true}, .back = 0x0000FF, .flags = Visible | Enabled},
     {.name = "Shape5", .kind = Kind::Shape, .geometry = {5400, 2640, 1095, 375}, .flags = Visible | Enabled, .pen = 3},
-    {.name = "lblOR(1)", .kind = Kind::Label, .geometry = {4080, 2760, 615, 255}, .caption = "ONE", .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
-    {.name = "lblOR(5)", .kind = Kind::Label, .geometry = {6720, 3960, 495, 255}, .caption = "FIVE", .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
+    {.name = "lblOR(1)", .kind = Kind::Label, .geometry = {4080, 2760, 615, 255}, .caption = numberName(1), .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
+    {.name = "lblOR(5)", .kind = Kind::Label, .geometry = {6720, 3960, 495, 255}, .caption = numberName(5), .font = {"MS Sans Serif", 8.25, true}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
     {.name = "Label5", .kind = Kind::Label, .geometry = {4680, 1080, 2535, 255}, .caption = "All One-Roll Bets Pay 4-to-1", .font = {"Arial", 9.75, false}, .back = 0x0000FF, .flags = Visible | Enabled | Border},
     {.name = "Line15", .kind = Kind::Line, .geometry = {6840, 4080, 6840, 3960}, .flags = Visible | Enabled, .pen = 1},
 }};
 // clang-format on
 
 const std::array<UpDownRow, 7> kTableUpDowns = {{
-    {"udBet", "txtBet", 0, 500, 5},
-    {"udOneRoll(1)", "txtOneRoll(1)", 0, 100, 1},
-    {"udOneRoll(2)", "txtOneRoll(2)", 0, 100, 1},
-    {"udOneRoll(3)", "txtOneRoll(3)", 0, 100, 1},
-    {"udOneRoll(4)", "txtOneRoll(4)", 0, 100, 1},
-    {"udOneRoll(5)", "txtOneRoll(5)", 0, 100, 1},
-    {"udOneRoll(6)", "txtOneRoll(6)", 0, 100, 1},
+    {"udBet", "txtBet", 0, rules::MaximumBet, rules::BetStep},
+    {"udOneRoll(1)", "txtOneRoll(1)", 0, rules::MaximumOneRollBet, 1},
+    {"udOneRoll(2)", "txtOneRoll(2)", 0, rules::MaximumOneRollBet, 1},
+    {"udOneRoll(3)", "txtOneRoll(3)", 0, rules::MaximumOneRollBet, 1},
+    {"udOneRoll(4)", "txtOneRoll(4)", 0, rules::MaximumOneRollBet, 1},
+    {"udOneRoll(5)", "txtOneRoll(5)", 0, rules::MaximumOneRollBet, 1},
+    {"udOneRoll(6)", "txtOneRoll(6)", 0, rules::MaximumOneRollBet, 1},
 }};
 
 const std::array<MenuRow, 14> kTableMenus = {{

@@ -1,12 +1,15 @@
 #pragma once
 
 // The table window's widget set as data: every widget with its name, kind, place and size in
-// twips, start-up caption, font, colours and flags. The window is built from these rows.
+// twips, start-up caption, font, colours and flags. The table's controls take their start-up
+// state from these rows, and the window builds its widgets from them.
+
+#include <QString>
 
 #include <array>
 #include <cstdint>
 
-enum class Kind { Label, Button, TextBox, PictureBox, UpDown, Shape, Line };
+enum class Kind { Label, Button, TextBox, PictureBox, UpDown, Shape, Line, Menu };
 
 enum WidgetFlag : unsigned {
     None = 0,
@@ -40,7 +43,7 @@ struct WidgetRow {
     Kind kind;
     // Left, top, width and height in twips; for a line its two end points x1, y1, x2, y2.
     std::array<int, 4> geometry;
-    const char* caption = nullptr;
+    QString caption = {};
     FontRow font = {};
     std::int32_t back = kDefaultColour; // 0xRRGGBB
     std::int32_t fore = kDefaultColour; // text colour, or a shape's or line's outline
