@@ -5,7 +5,7 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 
-for tool in desktop-file-validate appstreamcli dpkg-deb cpack dpkg-shlibdeps; do
+for tool in desktop-file-validate appstreamcli dpkg-deb cpack dpkg-shlibdeps file; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
         exit 77
@@ -32,8 +32,11 @@ grep -qx 'Path=/usr/share/pipfall' "$root/usr/share/applications/pipfall.desktop
     fail "the launcher does not start the game in its data folder"
 grep -qx 'Exec=pipfall' "$root/usr/share/applications/pipfall.desktop" ||
     fail "the launcher does not run pipfall"
+grep -q '<content_attribute id="money-gambling">mild</content_attribute>' \
+    "$root/usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml" ||
+    fail "the content rating does not say the game gambles with play money"
 desktop-file-validate "$root/usr/share/applications/pipfall.desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml"
 
 # The installed data folder is a working directory the game can play in.
 (cd "$root/usr/share/pipfall" && QT_QPA_PLATFORM=offscreen "$build/pipfall-replay" </dev/null >/dev/null) ||
