@@ -18,8 +18,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 DESTDIR="$stage/root" cmake --install "$build" --prefix /usr >/dev/null
 root=$stage/root
-for file in usr/bin/pipfall usr/share/applications/pipfall.desktop \
-    usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml \
+launcher=usr/share/applications/io.github.pipfall.Pipfall.desktop
+metainfo=usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml
+for file in usr/bin/pipfall $launcher $metainfo \
     usr/share/icons/hicolor/scalable/apps/pipfall.svg \
     usr/share/icons/hicolor/48x48/apps/pipfall.png \
     usr/share/icons/hicolor/256x256/apps/pipfall.png; do
@@ -28,15 +29,15 @@ done
 for face in 1 2 3 4 5 6; do
     [ -f "$root/usr/share/pipfall/imgdie$face.bmp" ] || fail "imgdie$face.bmp is not installed"
 done
-grep -qx 'Path=/usr/share/pipfall' "$root/usr/share/applications/pipfall.desktop" ||
+grep -qx 'Path=/usr/share/pipfall' "$root/$launcher" ||
     fail "the launcher does not start the game in its data folder"
-grep -qx 'Exec=pipfall' "$root/usr/share/applications/pipfall.desktop" ||
-    fail "the launcher does not run pipfall"
-grep -q '<content_attribute id="money-gambling">mild</content_attribute>' \
-    "$root/usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml" ||
+grep -qx 'Exec=pipfall' "$root/$launcher" || fail "the launcher does not run pipfall"
+grep -q '<launchable type="desktop-id">io.github.pipfall.Pipfall.desktop</launchable>' "$root/$metainfo" ||
+    fail "the AppStream description does not name the launcher"
+grep -q '<content_attribute id="money-gambling">mild</content_attribute>' "$root/$metainfo" ||
     fail "the content rating does not say the game gambles with play money"
-desktop-file-validate "$root/usr/share/applications/pipfall.desktop"
-appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml"
+desktop-file-validate "$root/$launcher"
+appstreamcli validate --pedantic --no-net "$root/$metainfo"
 
 # The installed data folder is a working directory the game can play in.
 (cd "$root/usr/share/pipfall" && QT_QPA_PLATFORM=offscreen "$build/pipfall-replay" </dev/null >/dev/null) ||
@@ -45,7 +46,7 @@ appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/io.github.pi
 (cd "$stage" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$stage/deb" >/dev/null)
 deb=$(ls "$stage"/deb/*.deb)
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/pipfall ./usr/share/pipfall/imgdie3.bmp ./usr/share/applications/pipfall.desktop \
+for file in ./usr/bin/pipfall ./usr/share/pipfall/imgdie3.bmp ./$launcher ./$metainfo \
     ./usr/share/icons/hicolor/scalable/apps/pipfall.svg; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
@@ -56,6 +57,6 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = pipfall ] || fail "the package is not named pipfall"
 mkdir "$stage/unpacked"
 dpkg-deb -x "$deb" "$stage/unpacked"
-grep -qx 'Path=/usr/share/pipfall' "$stage/unpacked/usr/share/applications/pipfall.desktop" ||
+grep -qx 'Path=/usr/share/pipfall' "$stage/unpacked/$launcher" ||
     fail "the packaged launcher does not start the game in /usr/share/pipfall"
 echo "packaging: $(basename "$deb") depends on: $depends"
