@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder and builds the .deb, then checks what a player's
 # machine would get: the program, the die pictures in the data folder, a launcher that
-# starts the game in that folder, the icons and the AppStream description, all valid.
+# starts the game in that folder, the icons, the AppStream description and the licence,
+# all valid.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 
@@ -20,7 +21,7 @@ DESTDIR="$stage/root" cmake --install "$build" --prefix /usr >/dev/null
 root=$stage/root
 launcher=usr/share/applications/io.github.pipfall.Pipfall.desktop
 metainfo=usr/share/metainfo/io.github.pipfall.Pipfall.metainfo.xml
-for file in usr/bin/pipfall $launcher $metainfo \
+for file in usr/bin/pipfall $launcher $metainfo usr/share/doc/pipfall/copyright \
     usr/share/icons/hicolor/scalable/apps/pipfall.svg \
     usr/share/icons/hicolor/48x48/apps/pipfall.png \
     usr/share/icons/hicolor/256x256/apps/pipfall.png; do
@@ -36,6 +37,10 @@ grep -q '<launchable type="desktop-id">io.github.pipfall.Pipfall.desktop</launch
     fail "the AppStream description does not name the launcher"
 grep -q '<content_attribute id="money-gambling">mild</content_attribute>' "$root/$metainfo" ||
     fail "the content rating does not say the game gambles with play money"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/$metainfo" ||
+    fail "the AppStream description does not give the licence as GPL-3.0-or-later"
+cmp -s /usr/share/common-licenses/GPL-3 "$root/usr/share/doc/pipfall/copyright" ||
+    fail "the installed copyright file is not the text of the GPL-3.0"
 desktop-file-validate "$root/$launcher"
 appstreamcli validate --pedantic --no-net "$root/$metainfo"
 
@@ -47,7 +52,7 @@ appstreamcli validate --pedantic --no-net "$root/$metainfo"
 deb=$(ls "$stage"/deb/*.deb)
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/pipfall ./usr/share/pipfall/imgdie3.bmp ./$launcher ./$metainfo \
-    ./usr/share/icons/hicolor/scalable/apps/pipfall.svg; do
+    ./usr/share/doc/pipfall/copyright ./usr/share/icons/hicolor/scalable/apps/pipfall.svg; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
