@@ -10,6 +10,11 @@ packages=(
     xvfb xauth xdotool imagemagick
     clang libclang-rt-14-dev
     desktop-file-utils appstream
+    # cpack's .deb: dpkg-shlibdeps works out the library dependencies, and cpack finds
+    # the programs to give it with `file`; neither is in a minimal Debian.
+    dpkg-dev file
+    # bench/run.sh measures peak memory with /usr/bin/time.
+    time
 )
 
 missing=()
