@@ -92,11 +92,19 @@ void ReplayEngine::writeLine(int lineNumber, const QString& command, bool delive
     sink_(line_);
 }
 
+void ReplayEngine::act(const QString& description, const std::function<void(Table&)>& action) {
+    action(*table_);
+    delivered_ = true;
+    writeLine(0, description, true);
+}
+
 bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
     QString line = rawLine;
     if (line.endsWith(u'\r'))
         line.chop(1);
     const QString trimmed = line.trimmed();
+    delivered_ = false;
+    messages_->fault.clear();
     if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
         return true;
     // Words are separated by blanks and tabs.
@@ -147,7 +155,8 @@ bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
         fail(lineNumber, messages_->fault);
         return false;
     }
-    writeLine(lineNumber, verb + u' ' + argument, delivery == Delivery::Delivered);
+    delivered_ = delivery == Delivery::Delivered;
+    writeLine(lineNumber, verb + u' ' + argument, delivered_);
     return true;
 }
 

@@ -30,9 +30,16 @@ public:
     bool start();
     // Runs one script line; false when the script is wrong or the game could not go on.
     bool runLine(const QString& line, int lineNumber);
+    // Runs an action of the caller's on the table, outside the script (a test arranging the
+    // money), and writes its line as for a command: what it showed, and the state after it.
+    void act(const QString& description, const std::function<void(Table&)>& action);
     // The last error, as "line N: what is wrong".
     const QString& error() const { return error_; }
     Table& table() { return *table_; }
+    // The window played on; nullptr when the table plays alone.
+    FrmCPF* window() { return window_.get(); }
+    // Whether the last command reached the table.
+    bool lastDelivered() const { return delivered_; }
     // The faces queued and not yet rolled.
     std::size_t facesQueued() const;
 
@@ -53,6 +60,7 @@ private:
     std::unique_ptr<Table> ownTable_; // the table played without a window
     Table* table_ = nullptr;
     QString error_;
+    bool delivered_ = false;
     std::string line_;
 };
 

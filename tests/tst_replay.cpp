@@ -1,30 +1,94 @@
-// pipfall-replay as its users run it: the real program, a script on its standard input, JSON
-// Lines on its standard output, its exit status and its last line on standard error.
+// pipfall-replay as a program: its script language, output and exit status; the table it
+// opens against the reviewed record of the start-up state; the real window and the table
+// alone playing the same scripts to the same states; and bad die pictures, at start and in
+// the middle of a game with money on the table.
 
-#include <QCoreApplication>
+#include "replay/replay.h"
+#include "table/die.h"
+#include "table/table.h"
+#include "table/texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <random>
+
+#include <sys/stat.h>
+
 namespace {
 
-// A value inside a line by its path: "state/widgets/udBet/value", "msgboxes/0/text".
-QJsonValue at(QJsonValue value, const QString& path) {
-    for (const QString& key : path.split(u'/', Qt::SkipEmptyParts))
-        value = value.isArray() ? value.toArray().at(key.toInt()) : value.toObject().value(key);
-    return value;
+struct Run {
+    int status = -1;
+    QList<QJsonObject> lines;
+    QString lastError; // the last line on standard error
+};
+
+Run replay(const QByteArray& script, const QString& folder = QDir::currentPath()) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(qEnvironmentVariable("PIPFALL_REPLAY"), {});
+    process.write(script);
+    process.closeWriteChannel();
+    process.waitForFinished(-1);
+    Run run{process.exitCode(), {}, {}};
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            run.lines << QJsonDocument::fromJson(line).object();
+    }
+    run.lastError = QString::fromUtf8(process.readAllStandardError()).trimmed().section(u'\n', -1);
+    return run;
 }
 
-QJsonObject golden() {
-    QFile file(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + "/tests/golden/startup.json");
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
-                                          : QJsonObject();
+QString sourceFile(const QString& path) {
+    return qEnvironmentVariable("PIPFALL_SOURCE_DIR") + u'/' + path;
+}
+
+// A BMP header that claims a picture of the given size, then a few bytes of pixels.
+QByteArray bmpHeader(quint32 width, quint32 height) {
+    QByteArray header(54, '\0');
+    auto put = [&header](int at, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            header[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    header[0] = 'B';
+    header[1] = 'M';
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, width, 4);
+    put(22, height, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    return header + QByteArray(16, '\x7f');
+}
+
+// Spoils the picture: "missing", "empty", "cut short", "not a BMP", "huge", "folder", "pipe".
+void spoil(const QString& file, const QString& how) {
+    QFile picture(file);
+    if (how == u"empty" || how == u"cut short") {
+        QVERIFY(picture.resize(how == u"empty" ? 0 : 1000));
+        return;
+    }
+    QVERIFY(picture.remove());
+    if (how == u"folder")
+        QVERIFY(QDir().mkdir(file));
+    else if (how == u"pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+    else if (how == u"not a BMP" || how == u"huge") {
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(how == u"huge" ? bmpHeader(60000, 60000) : QByteArray("GIF89a", 6));
+    }
+}
+
+// A folder holding the six die pictures, as the game's working directory does.
+void copyPictures(const QString& folder) {
+    for (int face = 1; face <= 6; ++face)
+        QVERIFY(QFile::copy(dieFileName(face), folder + u'/' + dieFileName(face)));
 }
 
 } // namespace
@@ -32,174 +96,192 @@ QJsonObject golden() {
 class TestReplay : public QObject {
     Q_OBJECT
 private slots:
-    // facts: "LINE PATH JSON" (LINE -1 is the last line), or "same"/"changed": the last line's
-    // state against the one before it. where: "" the build folder, "no display", "no imgdie3".
-    void run_data() {
+    void protocol_data() {
         QTest::addColumn<QByteArray>("script");
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QList<int>>("numbers");
-        QTest::addColumn<QString>("error"); // the last line on standard error, a pattern
-        QTest::addColumn<QStringList>("facts");
-        const auto ok = [](const char* name, const char* script, QList<int> numbers,
-                           QStringList facts = {}, const char* where = "") {
-            QTest::newRow(name) << QByteArray(script) << QString::fromLatin1(where) << 0 << numbers
-                                << QString() << facts;
-        };
-        const auto bad = [](const char* name, const char* script, QList<int> numbers, int line) {
-            QTest::newRow(name) << QByteArray(script) << QString() << 2 << numbers
-                                << QStringLiteral("^line %1: \\S").arg(line) << QStringList();
-        };
-        ok("empty", "", {0}, {"0 cmd \"\"", "0 delivered true", "0 msgboxes []"});
-        ok("example",
-           "up udBet\nup udBet\ndie 4\nclick cmdRoll\ndie 3\nclick cmdRoll\n"
-           "die 4\nclick cmdRoll\n",
-           {0, 1, 2, 4, 6, 8},
-           {"1 cmd \"up udBet\"",
-            "1 state/widgets/udBet/value 5",
-            "1 state/vars/Bankroll \"95\"",
-            "2 state/widgets/txtBet/text \"10\"",
-            "2 state/widgets/lblBankroll/caption \"90\"",
-            "3 state/vars/Point 4",
-            "3 state/widgets/picdie/picture \"imgdie4.bmp\"",
-            "3 state/widgets/picdie/visible true",
-            "3 state/widgets/lblpoint/caption \"Point = 4\"",
-            "3 state/widgets/udBet/enabled false",
-            "4 state/widgets/picdie/picture \"imgdie3.bmp\"",
-            "4 state/vars/PointRolls 1",
-            "5 state/vars/Point 0",
-            "5 state/vars/BetWon true",
-            "5 state/vars/Bankroll \"100\"",
-            "5 state/widgets/lblBankroll/caption \"100\"",
-            "5 state/widgets/lblbetresult/caption \"The point has been rolled on the second "
-            "opportunity, paying one-to-one.\"",
-            "5 state/widgets/udBet/value 10",
-            "5 state/widgets/lblpoint/caption \"NO POINT\"",
-            "5 delivered true"});
-        ok("needs no display", "up udBet\n", {0, 1}, {}, "no display");
-        ok("no newline at the end", "up udBet", {0, 1}, {"1 cmd \"up udBet\""});
-        ok("CRLF", "up udBet\r\ndown udBet\r\n", {0, 1, 2}, {"2 cmd \"down udBet\""});
-        ok("tabs and blanks fold to one", "\t up \t\t udBet  \t\n", {0, 1}, {"1 cmd \"up udBet\""});
-        ok("blank lines and comments still count",
-           "\n# a comment\n   \n\t# indented\r\n\r\nclick   lblOR(4)\n", {0, 6},
-           {"1 cmd \"click lblOR(4)\""});
-        ok("die writes no line", "die 3\ndie 5\nup udBet\n", {0, 3});
-        ok("hidden button", "click cmdEnterOR\n", {0, 1}, {"-1 delivered false", "same"});
-        ok("hidden about button", "click cmdokabout\n", {0, 1}, {"-1 delivered false", "same"});
-        ok("hidden up-down", "up udOneRoll(1)\n", {0, 1}, {"-1 delivered false", "same"});
-        ok("disabled up-down while a point is on", "up udBet\ndie 3\nclick cmdRoll\nup udBet\n",
-           {0, 1, 3, 4}, {"-1 delivered false", "same"});
-        ok("item of a disabled menu", "up udBet\ndie 3\nclick cmdRoll\nclick mnu100\n",
-           {0, 1, 3, 4}, {"-1 delivered false", "same"});
-        ok("down at the limit changes nothing", "down udBet\n", {0, 1},
-           {"1 delivered true", "same"});
-        ok("visible holder", "click lblOR(2)\n", {0, 1}, {"1 delivered true", "same"});
-        ok("enabled menu item", "click mnuAuto\n", {0, 1},
-           {"1 delivered true", "1 cmd \"click mnuAuto\"", "changed"});
-        ok("visible button", "click cmdOneRoll\n", {0, 1}, {"1 delivered true", "changed"});
-        // Twenty clicks bet the whole 100; the twenty-first asks for 105: the box shows the
-        // table as the player sees it behind it, and once answered the bet is what is left.
-        QList<int> all;
-        for (int i = 0; i <= 21; ++i)
-            all << i;
-        ok("over-bet message box", QByteArray("up udBet\n").repeated(21).constData(), all,
-           {"0 msgboxes []", "20 msgboxes []",
-            "-1 msgboxes/0/text \"Your bet cannot be over your bankroll.\"",
-            "-1 msgboxes/0/title \"Pipfall\"", "-1 msgboxes/1 null",
-            "-1 msgboxes/0/state/widgets/lblBankroll/caption \"\"",
-            "-1 msgboxes/0/state/widgets/txtBet/text \"\"",
-            "-1 msgboxes/0/state/widgets/udBet/enabled false",
-            "-1 msgboxes/0/state/vars/Bankroll \"-5\"", "-1 state/widgets/udBet/value 100",
-            "-1 state/vars/Bankroll \"0\"", "-1 state/widgets/lblBankroll/caption \"0\""});
-        bad("unknown verb", "up udBet\nroll\n", {0, 1}, 2);
-        bad("verbs are case-sensitive", "Click cmdRoll\n", {0}, 1);
-        bad("unknown name", "up udBet\n\nclick cmdFoo\n", {0, 1}, 3);
-        bad("names are case-sensitive", "click cmdroll\n", {0}, 1);
-        bad("no such member", "click lblOR(7)\n", {0}, 1);
-        bad("not a thing to click", "click udBet\n", {0}, 1);
-        bad("not an up-down", "up cmdRoll\n", {0}, 1);
-        bad("exit is not driven", "click mnuexit\n", {0}, 1);
-        for (const char* die : {"die 7", "die 0", "die 01", "die 1 2", "die"})
-            bad(die, (QByteArray(die) + '\n').constData(), {0}, 1);
-        bad("click alone", "up udBet\nclick\n", {0, 1}, 2);
-        bad("a comment after a command", "up udBet # more\n", {0}, 1);
-        bad("a roll with no face queued", "up udBet\nclick cmdRoll\n", {0, 1}, 2);
-        bad("the queue runs dry", "up udBet\ndie 4\nclick cmdRoll\nclick cmdRoll\n", {0, 1, 3}, 4);
-        QTest::newRow("a die picture missing")
-            << QByteArray("up udBet\n") << "no imgdie3" << 2 << QList<int>{}
-            << "^line 0: .*imgdie3\\.bmp" << QStringList();
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("delivered"); // of the lines after the start, as 1 and 0
+        QTest::addColumn<QString>("bankroll");  // at the end
+        QTest::newRow("a point made on the second chance")
+            << QByteArray("up udBet\nup udBet\ndie 4\nclick cmdRoll\ndie 3\nclick cmdRoll\n"
+                          "die 4\nclick cmdRoll\n")
+            << 0 << ""
+            << "11111"
+            << "100";
+        QTest::newRow("faces queued ahead, first in first out")
+            << QByteArray("up udBet\ndie 4\ndie 4\nclick cmdRoll\nclick cmdRoll\n") << 0 << ""
+            << "111"
+            << "105";
+        QTest::newRow("blanks, tabs, carriage returns and comments")
+            << QByteArray("\n  # a comment\n\tup \t udBet  \r\n\r\n") << 0 << ""
+            << "1"
+            << "95";
+        QTest::newRow("not delivered: a hidden button, a hidden up-down, a cut-off menu")
+            << QByteArray("click cmdEnterOR\nup udOneRoll(1)\nup udBet\ndie 3\nclick cmdRoll\n"
+                          "click mnu20\nup udBet\n")
+            << 0 << ""
+            << "001100"
+            << "95";
+        QTest::newRow("an up-down at its limit takes the click and stays")
+            << QByteArray("down udBet\n") << 0 << ""
+            << "1"
+            << "100";
+        QTest::newRow("unknown command")
+            << QByteArray("up udBet\nfly away\n") << 2 << "line 2: unknown command \"fly\""
+            << "1"
+            << "95";
+        QTest::newRow("too many words") << QByteArray("click cmdRoll now\n") << 2
+                                        << "line 1: \"click\" takes one word after it, not 2"
+                                        << ""
+                                        << "100";
+        QTest::newRow("a face out of range")
+            << QByteArray("die 7\n") << 2 << "line 1: bad face \"7\": a face is 1 to 6"
+            << ""
+            << "100";
+        QTest::newRow("a name the driver does not click")
+            << QByteArray("click lblOR(7)\n") << 2
+            << "line 1: \"click lblOR(7)\": no such widget to click"
+            << ""
+            << "100";
+        QTest::newRow("names are case-sensitive")
+            << QByteArray("click CMDROLL\n") << 2
+            << "line 1: \"click CMDROLL\": no such widget to click"
+            << ""
+            << "100";
+        QTest::newRow("a roll with no face queued")
+            << QByteArray("up udBet\n\nclick cmdRoll\n") << 2
+            << "line 3: the roll draws the die but no face is queued"
+            << "1"
+            << "95";
+    }
+    void protocol() {
+        QFETCH(QByteArray, script);
+        const Run run = replay(script);
+        QTEST(run.status, "status");
+        QFETCH(QString, error);
+        if (!error.isEmpty())
+            QCOMPARE(run.lastError, error);
+        QVERIFY(!run.lines.isEmpty());
+        QCOMPARE(run.lines.first()[u"n"].toInt(), 0);
+        QString delivered;
+        for (const QJsonObject& line : run.lines.mid(1))
+            delivered += line[u"delivered"].toBool() ? u'1' : u'0';
+        QTEST(delivered, "delivered");
+        QTEST(run.lines.last()[u"state"][u"vars"][u"Bankroll"].toString(), "bankroll");
     }
 
-    void run() {
-        QFETCH(QByteArray, script);
-        QFETCH(QString, where);
-        QFETCH(int, exitCode);
-        QFETCH(QList<int>, numbers);
-        QFETCH(QString, error);
-        QFETCH(QStringList, facts);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        QTemporaryDir dir;
-        QString folder = QDir::currentPath(); // where the die pictures lie
-        if (where == u"no display") {
-            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-                env.remove(QString::fromLatin1(name));
-        } else if (where == u"no imgdie3") {
-            for (int face : {1, 2, 4, 5, 6}) {
-                const QString name = QStringLiteral("imgdie%1.bmp").arg(face);
-                QVERIFY(QFile::copy(QDir::current().filePath(name), dir.filePath(name)));
-            }
-            folder = dir.path();
-        }
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(folder);
-        process.start(QCoreApplication::applicationDirPath() + "/../pipfall-replay", {});
-        QVERIFY2(process.waitForStarted(30000), qPrintable(process.errorString()));
-        process.write(script);
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), exitCode);
-        const QStringList errors =
-            QString::fromUtf8(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-        const QString lastError = errors.isEmpty() ? QString() : errors.last();
-        QVERIFY2(error.isEmpty() || QRegularExpression(error).match(lastError).hasMatch(),
-                 qPrintable(lastError));
+    // The table as it opens, against the reviewed record of its whole state.
+    void startUpState() {
+        QFile golden(sourceFile(QStringLiteral("tests/golden/startup.json")));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        const Run run = replay({});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.lines.size(), 1);
+        QCOMPARE(run.lines.first()[u"state"].toObject(),
+                 QJsonDocument::fromJson(golden.readAll()).object());
+        QCOMPARE(run.lines.first()[u"state"][u"widgets"].toObject().size(), 66);
+    }
 
-        // Every line one complete JSON object of the same form, the first the table at start.
-        const QByteArray out = process.readAllStandardOutput();
-        QVERIFY(out.isEmpty() || out.endsWith('\n'));
-        QList<QJsonObject> lines;
-        QList<int> written;
-        for (const QByteArray& text : out.split('\n')) {
-            if (text.isEmpty())
-                continue;
-            const QJsonDocument doc = QJsonDocument::fromJson(text);
-            QVERIFY2(doc.isObject(), text.left(200).constData());
-            lines << doc.object();
-            written << lines.last().value(u"n").toInt(-1);
-            QCOMPARE(lines.last().keys(),
-                     (QStringList{"cmd", "delivered", "msgboxes", "n", "state"}));
-            QCOMPARE(at(lines.last(), "state/widgets").toObject().size(), 66);
+    // Through the window's widgets or straight to the table: the same states, byte for byte,
+    // for the seed scripts and for a long random one.
+    void windowAndTableAgree() {
+        QStringList scripts;
+        for (const QFileInfo& seed :
+             QDir(sourceFile(QStringLiteral("fuzz/corpus"))).entryInfoList(QDir::Files)) {
+            QFile file(seed.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            scripts << QString::fromUtf8(file.readAll());
         }
-        QCOMPARE(written, numbers);
-        if (!lines.isEmpty())
-            for (const char* part : {"vars", "widgets"}) // the table at start
-                QCOMPARE(at(lines.first(), QStringLiteral("state/") + part), golden().value(part));
-        for (const QString& fact : facts) {
-            if (fact == u"same" || fact == u"changed") {
-                const QJsonValue before = lines.at(lines.size() - 2).value(u"state");
-                QCOMPARE(lines.last().value(u"state") == before, fact == u"same");
-                continue;
-            }
-            const QStringList parts = fact.split(u' ');
-            const int index = parts.at(0).toInt();
-            const QJsonValue line = lines.at(index < 0 ? lines.size() + index : index);
-            const QJsonValue want =
-                QJsonDocument::fromJson("[" + fact.section(u' ', 2).toUtf8() + "]").array().at(0);
-            const QJsonValue got = at(line, parts.at(1));
-            QVERIFY2((got.isUndefined() ? QJsonValue(QJsonValue::Null) : got) == want,
-                     qPrintable(fact));
+        const QStringList moves = {"up udBet",          "down udBet",      "click cmdOneRoll",
+                                   "up udOneRoll(2)",   "up udOneRoll(5)", "click cmdEnterOR",
+                                   "click cmdCancelOR", "click lblOR(2)",  "click lblOR(5)",
+                                   "click mnumax",      "click mnuMin",    "click mnuAuto",
+                                   "click mnu20",       "click mnuabout",  "click cmdokabout"};
+        std::mt19937 random(7);
+        QString script;
+        for (int i = 0; i < 3000; ++i) {
+            if (random() % 3 == 0)
+                script += QStringLiteral("die %1\nclick cmdRoll\n").arg(random() % 6 + 1);
+            else
+                script += moves[static_cast<int>(random() % moves.size())] + u'\n';
         }
+        scripts << script;
+        for (const QString& each : scripts) {
+            std::string window, table;
+            QString error;
+            runReplay(
+                each, [&window](const std::string& line) { window += line; }, &error);
+            runReplay(
+                each, [&table](const std::string& line) { table += line; }, &error,
+                ReplayEngine::Mode::TableOnly);
+            QVERIFY(window == table);
+        }
+    }
+
+    // A bad picture stops the driver at the start, naming it and the folder.
+    void badPictureAtStart_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing"
+                                 << "the file is missing";
+        QTest::newRow("empty") << "empty"
+                               << "it is not a readable BMP picture";
+        QTest::newRow("cut short") << "cut short"
+                                   << "the file is cut short";
+        QTest::newRow("not a BMP") << "not a BMP"
+                                   << "it is not a readable BMP picture";
+        QTest::newRow("huge") << "huge"
+                              << "impossible size of 60000 by 60000";
+        QTest::newRow("folder") << "folder"
+                                << "it is not a file";
+        QTest::newRow("pipe") << "pipe"
+                              << "it is not a file";
+    }
+    void badPictureAtStart() {
+        QFETCH(QString, damage);
+        QTemporaryDir folder;
+        copyPictures(folder.path());
+        spoil(folder.filePath(dieFileName(3)), damage);
+        const Run run = replay("up udBet\n", folder.path());
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.lines.isEmpty());
+        QVERIFY2(
+            run.lastError.startsWith(QStringLiteral("line 0: The die picture \"imgdie3.bmp\"")),
+            qPrintable(run.lastError));
+        QVERIFY(run.lastError.contains(QDir::toNativeSeparators(folder.path())));
+        QFETCH(QString, reason);
+        QVERIFY2(run.lastError.contains(reason), qPrintable(run.lastError));
+    }
+
+    // A picture spoilt during play: the roll stops with the fault, nothing is settled, and
+    // the table goes on when the picture is back.
+    void badPictureInPlay() {
+        QTemporaryDir folder;
+        copyPictures(folder.path());
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        ReplayEngine engine([](const std::string&) {}, ReplayEngine::Mode::TableOnly);
+        QVERIFY(engine.start());
+        int n = 0;
+        for (const char* line : {"up udBet", "die 2", "click cmdRoll", "click cmdOneRoll",
+                                 "up udOneRoll(4)", "click cmdEnterOR"})
+            QVERIFY2(engine.runLine(QString::fromLatin1(line), ++n), qPrintable(engine.error()));
+        const Table& t = engine.table();
+        QCOMPARE(t.Bankroll, dollars(94));
+        QVERIFY(QFile::rename(dieFileName(4), QStringLiteral("away.bmp")));
+        QVERIFY(engine.runLine(QStringLiteral("die 4"), ++n));
+        QVERIFY(!engine.runLine(QStringLiteral("click cmdRoll"), ++n));
+        QVERIFY(engine.error().endsWith(text::DieNotRolled));
+        QCOMPARE(t.Bankroll, dollars(94));
+        QCOMPARE(t.Point, 2);
+        QCOMPARE(t.PointRolls, 0);
+        QCOMPARE(t.controls().lblOR(4).caption(), QStringLiteral("1"));
+        QCOMPARE(t.controls().picdie.pictureName(), dieFileName(2));
+        QVERIFY(QFile::rename(QStringLiteral("away.bmp"), dieFileName(4)));
+        for (const char* line : {"die 2", "click cmdRoll"})
+            QVERIFY(engine.runLine(QString::fromLatin1(line), ++n));
+        QCOMPARE(t.Bankroll, dollars(104)); // the point made on the first chance, the one lost
+        QDir::setCurrent(home);
     }
 };
 

@@ -1,0 +1,81 @@
+#include "support/money.h"
+
+#include "oneroll/holders.h"
+#include "table/rules.h"
+#include "table/table.h"
+
+namespace {
+
+Currency stake(const Label& holder) {
+    Currency amount;
+    return holdsStake(holder) && Currency::fromText(holder.caption(), &amount) ? amount
+                                                                               : Currency();
+}
+
+Currency owned(const Table& t) {
+    Currency total = t.Bankroll + dollars(t.controls().udBet.value());
+    for (int i = 1; i <= 6; ++i)
+        total += stake(t.controls().lblOR(i));
+    return total;
+}
+
+// The face of the picture the die shows ("imgdie4.bmp").
+int shownFace(const Table& t) {
+    return t.controls().picdie.pictureName().mid(6, 1).toInt();
+}
+
+} // namespace
+
+void MoneyCheck::before(const Table& t, std::size_t facesQueued) {
+    owned_ = owned(t);
+    bet_ = dollars(t.controls().udBet.value());
+    point_ = t.Point;
+    pointRolls_ = t.PointRolls;
+    for (int i = 1; i <= 6; ++i)
+        riding_[i] = betRides(t.controls().lblOR(i)) ? stake(t.controls().lblOR(i)) : Currency();
+    faces_ = facesQueued;
+}
+
+QString MoneyCheck::after(const Table& t, std::size_t facesQueued, const QString& command,
+                          bool delivered) const {
+    const TableControls& w = t.controls();
+    Currency expected = owned_;
+    if (facesQueued < faces_) {
+        // A roll: the main bet's result, then every one-roll bet riding on it.
+        const int face = shownFace(t);
+        if (point_ == 0) {
+            if (face == 1)
+                expected -= bet_;
+            else if (face == 6)
+                expected += bet_ * rules::ComeOutSixPays;
+        } else if (face == point_) {
+            expected += bet_ * rules::PointPays.at(static_cast<std::size_t>(pointRolls_));
+        } else if (face == 1 || pointRolls_ == 2) {
+            expected -= bet_;
+        }
+        for (int i = 1; i <= 6; ++i)
+            expected += i == face ? riding_[i] * rules::OneRollPays : Currency() - riding_[i];
+    } else if (delivered && command.startsWith(u"click mnu") && command.back().isDigit()) {
+        expected = dollars(command.sliced(9).toInt()); // a new bankroll
+    }
+
+    QStringList wrong;
+    if (owned(t) != expected)
+        wrong << QStringLiteral("the player owns %1, not %2")
+                     .arg(owned(t).toText(), expected.toText());
+    if (w.lblBankroll.caption() != t.Bankroll.toText())
+        wrong << QStringLiteral("the bankroll shows %1, not %2")
+                     .arg(w.lblBankroll.caption(), t.Bankroll.toText());
+    if (w.txtBet.text() != QString::number(w.udBet.value()) || t.PrevBet != w.udBet.value())
+        wrong << QStringLiteral("the bet box shows %1 and PrevBet is %2 for a bet of %3")
+                     .arg(w.txtBet.text())
+                     .arg(t.PrevBet)
+                     .arg(w.udBet.value());
+    if (t.Bankroll < Currency())
+        wrong << QStringLiteral("the bankroll is below zero");
+    if (t.Point != 0 && (t.Point < 2 || t.Point > 5 || t.PointRolls > 2))
+        wrong << QStringLiteral("point %1 after %2 chances").arg(t.Point).arg(t.PointRolls);
+    if (t.ORActive || t.ORWon)
+        wrong << QStringLiteral("the one-roll flags are left set");
+    return wrong.join(QStringLiteral("; "));
+}

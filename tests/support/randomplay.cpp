@@ -1,0 +1,88 @@
+#include "support/randomplay.h"
+
+#include "replay/replay.h"
+#include "support/money.h"
+#include "table/table.h"
+
+#include <array>
+#include <random>
+
+namespace {
+
+// Weighted so that games run long enough to go over, and now and then break the bank.
+constexpr std::array<std::pair<const char*, int>, 21> kMoves = {{
+    {"ROLL", 12},
+    {"up udBet", 7},
+    {"down udBet", 2},
+    {"click mnumax", 1},
+    {"click mnuMin", 1},
+    {"click mnuAuto", 1},
+    {"click cmdOneRoll", 3},
+    {"UPONEROLL", 8},
+    {"DOWNONEROLL", 2},
+    {"click cmdEnterOR", 3},
+    {"click cmdCancelOR", 1},
+    {"CLICKHOLDER", 3},
+    {"click mnu20", 1},
+    {"click mnu100", 1},
+    {"click mnu1000", 1},
+    {"click mnu5000", 1},
+    {"click mnuabout", 1},
+    {"click cmdokabout", 1},
+    {"up udOneRoll(6)", 2},
+    {"up udOneRoll(1)", 2},
+    {"click lblOR(6)", 1},
+}};
+
+} // namespace
+
+RandomPlay playRandomly(std::uint64_t seed, long actions) {
+    RandomPlay play;
+    ReplayEngine engine([](const std::string&) {}, ReplayEngine::Mode::TableOnly);
+    if (!engine.start()) {
+        play.failure = engine.error();
+        return play;
+    }
+    std::mt19937_64 random(seed);
+    std::vector<int> weights;
+    for (const auto& move : kMoves)
+        weights.push_back(move.second);
+    std::discrete_distribution<int> pick(weights.begin(), weights.end());
+    auto number = [&random] { return QString::number(random() % 6 + 1); };
+    QStringList script;
+    MoneyCheck money;
+    const Table& t = engine.table();
+    for (play.actions = 0; play.actions < actions; ++play.actions) {
+        QString move = QString::fromLatin1(kMoves[static_cast<std::size_t>(pick(random))].first);
+        if (move == u"ROLL") {
+            script << QStringLiteral("die ") + number();
+            engine.runLine(script.last(), static_cast<int>(script.size()));
+            move = QStringLiteral("click cmdRoll");
+        } else if (move == u"UPONEROLL" || move == u"DOWNONEROLL") {
+            move = (move == u"UPONEROLL" ? QStringLiteral("up udOneRoll(") : "down udOneRoll(") +
+                   number() + u')';
+        } else if (move == u"CLICKHOLDER") {
+            move = QStringLiteral("click lblOR(") + number() + u')';
+        }
+        script << move;
+        money.before(t, engine.facesQueued());
+        const bool ran = engine.runLine(move, static_cast<int>(script.size()));
+        QString wrong = ran ? money.after(t, engine.facesQueued(), move, engine.lastDelivered())
+                            : engine.error();
+        if (!wrong.isEmpty()) {
+            play.failure = QStringLiteral("seed %1, action %2: %3\nthe script's last lines:\n%4")
+                               .arg(seed)
+                               .arg(play.actions + 1)
+                               .arg(wrong, script.mid(script.size() - 40).join(u'\n'));
+            return play;
+        }
+        if (move == u"click cmdRoll" && engine.lastDelivered()) {
+            ++play.rolls;
+            play.gameOvers += t.controls().lblgameover.visible();
+            play.bankBreaks += t.Bankroll >= dollars(rules::BankBreaksAt);
+        }
+        if (script.size() > 4096) // the failure report needs only the last lines
+            script.remove(0, 2048);
+    }
+    return play;
+}

@@ -1,0 +1,290 @@
+// The game's rules as scenarios played on the table alone by the replay engine: each a name,
+// a script and the facts its end state must show. They live in tests/rules/*.txt:
+//
+//   NAME                       (a line that starts the scenario)
+//       SCRIPT                 steps separated by ';'
+//       FACTS                  KEY=VALUE separated by ';' (more indented lines add facts)
+//   let NAME = TEXT            %NAME anywhere later stands for TEXT
+//
+// A step is a line for the replay engine, or: "roll F G ..." (each face queued, then "Roll
+// Die" clicked); "bankroll B [bet N]" (the money set directly, a bet of N already charged);
+// "assign UPDOWN N" (the value set from code, as Bet max sets it); "holder I CAPTION COLOUR"
+// (lblOR(I) written directly; blue, orange or white). Every command must reach the table
+// unless the facts say "delivered=false".
+//
+// A KEY is a variable (Bankroll, Point...), WIDGET.PROPERTY (lblpoint.back, lblodds(4).font.size)
+// or one of: delivered; error ("line N"); boxes (how many message boxes); boxN.text; boxN:FACT
+// (a fact of the state behind box N); changed (what the last command changed); shown (the
+// message labels and Cancel button visible); enabled (the bet, roll and bankroll controls
+// enabled); holders (CAPTION/COLOUR of the six holders); amounts (the six one-roll values,
+// VALUE/TEXT when the box shows another); panel (open, closed or mixed); money (the bankroll,
+// the main bet and the stakes). ${TextName} in a VALUE is the program's text of that name.
+
+#include "replay/replay.h"
+#include "replay/state.h"
+#include "table/colours.h"
+#include "table/table.h"
+#include "table/texts.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+struct Outcome {
+    QJsonObject line;   // the last command's output line
+    QJsonObject before; // the state before it
+    QString error;
+};
+
+QString textOf(const QJsonValue& v) {
+    if (v.isBool())
+        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (v.isDouble())
+        return QString::number(v.toDouble());
+    return v.toString();
+}
+
+QString colourName(const QString& hex) {
+    if (hex == colour::Blue.name().toUpper())
+        return QStringLiteral("blue");
+    if (hex == colour::DarkOrange.name().toUpper())
+        return QStringLiteral("orange");
+    return hex == colour::White.name().toUpper() ? QStringLiteral("white") : hex;
+}
+
+QString joined(const QJsonObject& widgets, const QStringList& names, const char* key) {
+    QStringList on;
+    for (const QString& name : names) {
+        if (widgets[name][QLatin1String(key)].toBool())
+            on << name;
+    }
+    return on.join(u' ');
+}
+
+QString at(const QJsonObject& state, const QString& key) {
+    const QJsonObject widgets = state[u"widgets"].toObject();
+    auto each = [&](auto describe) {
+        QStringList parts;
+        for (int i = 1; i <= 6; ++i)
+            parts << describe(QStringLiteral("(%1)").arg(i));
+        return parts.join(u' ');
+    };
+    if (key == u"shown")
+        return joined(
+            widgets,
+            {"lblinfo", "lblbetresult", "lblrebet", "lblgameover", "lblORinfo", "cmdCancelOR"},
+            "visible");
+    if (key == u"enabled")
+        return joined(widgets,
+                      {"udBet", "mnumax", "mnuMin", "mnubankroll", "cmdRoll", "cmdOneRoll"},
+                      "enabled");
+    if (key == u"holders")
+        return each([&](const QString& i) {
+            const QJsonValue holder = widgets[QStringLiteral("lblOR") + i];
+            return holder[u"caption"].toString() + u'/' + colourName(holder[u"back"].toString());
+        });
+    if (key == u"amounts")
+        return each([&](const QString& i) {
+            const QString value = textOf(widgets[QStringLiteral("udOneRoll") + i][u"value"]);
+            const QString text = widgets[QStringLiteral("txtOneRoll") + i][u"text"].toString();
+            return text == value ? value : value + u'/' + text;
+        });
+    if (key == u"panel") {
+        int open = 0;
+        for (const char* name : {"lblOneRoll", "txtOneRoll", "udOneRoll"})
+            open += each([&](const QString& i) {
+                        return textOf(widgets[QLatin1String(name) + i][u"visible"]);
+                    }).count(QStringLiteral("true"));
+        open +=
+            widgets[u"cmdEnterOR"][u"visible"].toBool() + widgets[u"lblORoll"][u"visible"].toBool();
+        return open == 0 ? QStringLiteral("closed") : open == 20 ? QStringLiteral("open") : "mixed";
+    }
+    if (key == u"money") {
+        Currency money, part;
+        Currency::fromText(state[u"vars"][u"Bankroll"].toString(), &money);
+        money += dollars(widgets[u"udBet"][u"value"].toInt());
+        for (int i = 1; i <= 6; ++i) {
+            if (Currency::fromText(
+                    widgets[QStringLiteral("lblOR(%1)").arg(i)][u"caption"].toString(), &part))
+                money += part;
+        }
+        return money.toText();
+    }
+    if (state[u"vars"].toObject().contains(key))
+        return textOf(state[u"vars"][key]);
+    const qsizetype dot = key.indexOf(u'.');
+    QJsonValue value = widgets[key.left(dot)];
+    for (const QString& part : key.sliced(dot + 1).split(u'.'))
+        value = value[part];
+    return textOf(value);
+}
+
+QString factValue(const Outcome& o, const QString& key) {
+    const QJsonArray boxes = o.line[u"msgboxes"].toArray();
+    static const QRegularExpression box(QStringLiteral("^box(\\d+)([.:])(.*)$"));
+    if (const auto m = box.match(key); m.hasMatch()) {
+        const QJsonObject shown = boxes.at(m.captured(1).toInt() - 1).toObject();
+        return m.captured(2) == u"." ? textOf(shown[m.captured(3)])
+                                     : at(shown[u"state"].toObject(), m.captured(3));
+    }
+    if (key == u"delivered")
+        return textOf(o.line[u"delivered"]);
+    if (key == u"error")
+        return o.error;
+    if (key == u"boxes")
+        return QString::number(boxes.size());
+    const QJsonObject state = o.line[u"state"].toObject();
+    if (key == u"changed") {
+        QStringList changed;
+        for (const char* part : {"vars", "widgets"}) {
+            const QJsonObject now = state[QLatin1String(part)].toObject();
+            const QJsonObject was = o.before[QLatin1String(part)].toObject();
+            for (auto it = now.begin(); it != now.end(); ++it) {
+                if (it.value() != was[it.key()])
+                    changed << it.key();
+            }
+        }
+        changed.sort();
+        return changed.join(u' ');
+    }
+    return at(state, key);
+}
+
+// Plays the script; the commands' lines are checked by the facts.
+Outcome play(const QString& script, bool mayMiss) {
+    std::string last;
+    ReplayEngine engine([&last](const std::string& line) { last = line; },
+                        ReplayEngine::Mode::TableOnly);
+    Outcome o;
+    if (!engine.start())
+        return {{}, {}, engine.error()};
+    Table& t = engine.table();
+    QStringList lines;
+    int n = 0; // the script's line number, as the replay counts it
+    for (const QString& step : script.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList word = step.simplified().split(u' ');
+        auto arrange = [&](const std::function<void(TableControls&)>& change) {
+            o.before = QJsonDocument::fromJson(QByteArray::fromStdString(stateJson(t))).object();
+            engine.act(step, [&change](Table& table) { change(table.controls()); });
+            o.line = QJsonDocument::fromJson(QByteArray::fromStdString(last)).object();
+        };
+        if (word[0] == u"roll") {
+            for (const QString& face : word.mid(1))
+                lines << QStringLiteral("die ") + face << QStringLiteral("click cmdRoll");
+        } else if (word[0] == u"bankroll") {
+            arrange([&](TableControls& w) {
+                Currency::fromText(word[1], &t.Bankroll);
+                t.PrevBet = word.size() > 3 ? word[3].toInt() : 0;
+                w.udBet.setValue(t.PrevBet);
+                w.lblBankroll.setCaption(t.Bankroll.toText());
+            });
+        } else if (word[0] == u"assign") {
+            arrange([&](TableControls& w) {
+                static_cast<UpDown*>(w.byName(word[1]))->setValue(word[2].toInt());
+            });
+        } else if (word[0] == u"holder") {
+            arrange([&](TableControls& w) {
+                Label& holder = w.lblOR(word[1].toInt());
+                holder.setCaption(word[2]);
+                holder.setBackColor(word[3] == u"orange"  ? colour::DarkOrange
+                                    : word[3] == u"white" ? colour::White
+                                                          : colour::Blue);
+            });
+        } else {
+            lines << step.trimmed();
+        }
+        for (const QString& line : std::exchange(lines, {})) {
+            o.before = QJsonDocument::fromJson(QByteArray::fromStdString(stateJson(t))).object();
+            if (!engine.runLine(line, ++n)) {
+                o.error = engine.error().section(u':', 0, 0);
+                return o;
+            }
+            if (line.startsWith(u"die"))
+                continue;
+            o.line = QJsonDocument::fromJson(QByteArray::fromStdString(last)).object();
+            if (!mayMiss && !o.line[u"delivered"].toBool())
+                return {o.line, o.before, QStringLiteral("not delivered: ") + line};
+        }
+    }
+    return o;
+}
+
+// ${Name} stands for the program's text of that name.
+QString withTexts(QString value) {
+    static const QRegularExpression name(QStringLiteral("\\$\\{(\\w+)\\}"));
+    for (auto m = name.match(value); m.hasMatch(); m = name.match(value)) {
+        const auto text = textNamed(m.captured(1));
+        value.replace(m.capturedStart(), m.capturedLength(), text ? *text : "<no such text>");
+    }
+    return value;
+}
+
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+private slots:
+    void scenarios_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("facts");
+        const QDir dir(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + QStringLiteral("/tests/rules"));
+        const QStringList files = dir.entryList({QStringLiteral("*.txt")});
+        QVERIFY(!files.isEmpty());
+        for (const QString& file : files) {
+            QFile in(dir.filePath(file));
+            QVERIFY(in.open(QIODevice::ReadOnly | QIODevice::Text));
+            QHash<QString, QString> lets;
+            QString name, script, facts;
+            auto flush = [&] {
+                if (!name.isEmpty())
+                    QTest::addRow("%s: %s", qPrintable(file.chopped(4)), qPrintable(name))
+                        << script << facts;
+                name.clear();
+            };
+            for (QString line : QString::fromUtf8(in.readAll()).split(u'\n')) {
+                for (auto it = lets.begin(); it != lets.end(); ++it)
+                    line.replace(u'%' + it.key(), it.value());
+                if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+                    continue;
+                if (line.startsWith(u"let ")) {
+                    flush();
+                    lets.insert(line.section(u' ', 1, 1), line.section(QStringLiteral(" = "), 1));
+                } else if (!line.startsWith(u' ')) {
+                    flush();
+                    name = line;
+                    script.clear();
+                    facts.clear();
+                } else if (script.isEmpty()) {
+                    script = line.trimmed();
+                } else {
+                    facts += u';' + line.trimmed();
+                }
+            }
+            flush();
+        }
+    }
+
+    void scenarios() {
+        QFETCH(QString, script);
+        QFETCH(QString, facts);
+        const Outcome o = play(script, facts.contains(QStringLiteral("delivered=false")));
+        QStringList wrong;
+        if (!o.error.isEmpty() && !facts.contains(u"error="))
+            wrong << o.error;
+        for (const QString& fact : facts.split(u';', Qt::SkipEmptyParts)) {
+            const QString key = fact.section(u'=', 0, 0).trimmed();
+            const QString want = withTexts(fact.section(u'=', 1));
+            if (const QString found = factValue(o, key); found != want)
+                wrong << QStringLiteral("%1: \"%2\", not \"%3\"").arg(key, found, want);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRules)
+#include "tst_rules.moc"
