@@ -52,7 +52,7 @@ void FrmCPF::buildMenus() {
         action->setObjectName(name);
         auto sync = [action, &item] {
             action->setEnabled(item.enabled());
-            action->setCheckable(item.checked() || action->isCheckable());
+            action->setCheckable(item.checked()); // an unchecked item shows no box
             action->setChecked(item.checked());
         };
         sync();
