@@ -73,6 +73,32 @@ expect "txtBet dark blue" 355 354 0,0,192
 expect "lblcout(4) (COME OUT) pale blue" 366 195 192,192,255
 expect "Line2, the triangle's top side" 400 56 0,0,0
 expect "logo on white" 20 44 255,255,255
+expect "lblBankroll's left border, beside the \$" 160 340 0,0,0
+expect "txtBet's bevel, right edge" 419 354 255,255,255
+expect "txtBet's bevel, bottom edge" 385 371 255,255,255
+
+# ink NAME X Y W H yes|no: whether the client area holds any dark pixel there.
+ink() {
+    local darkest
+    darkest=$(convert "$shot" -crop "$4x$5+$((cx + $2))+$((cy + $3))" +repage -colorspace gray \
+        -format "%[fx:minima < 0.5 ? 1 : 0]" info:)
+    if [[ "$darkest" == "$([[ $6 == yes ]] && echo 1 || echo 0)" ]]; then
+        echo "ok   $1: $6"
+    else
+        echo "FAIL $1: not $6"
+        failures=$((failures + 1))
+    fi
+}
+# The about panel, from Help: it covers the triangle, and the blanks of its caption push the
+# name and the version onto lines of their own.
+xdotool windowfocus --sync "$window" && xdotool key --clearmodifiers alt+h && sleep 0.4 &&
+    xdotool key --clearmodifiers p && sleep 0.5
+import -window root "$shot" || fail "no screenshot"
+cp "$shot" e2e_about.png 2>/dev/null || true
+expect "the about panel over the triangle's top side" 200 56 192,192,255
+ink "the about panel's first line, only blanks" 17 26 255 15 no
+ink "the about panel's second line, the name" 17 46 255 10 yes
+ink "the about panel's third line, the version" 17 62 255 8 yes
 
 kill -0 "$game_pid" 2>/dev/null || fail "the game died: $(cat "$work/game.log")"
 ((failures == 0)) || fail "$failures colours are wrong (screenshot kept as e2e_table.png)"

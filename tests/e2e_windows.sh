@@ -51,6 +51,16 @@ computer=$(find_window "PIPFALL-On the computer")
 [[ -n "$computer" ]] || fail "Help, Computer Game opened no window captioned PIPFALL-On the computer"
 
 [[ $(corner_colour "$computer") == "255,255,128" ]] || fail "the on-the-computer window is not pale yellow"
+# Its texts break only at blanks: "...the amount of each" ends the second line of the second
+# paragraph, and "one-roll" starts the next whole, so nothing is drawn right of "each".
+eval "$(xdotool getwindowgeometry --shell "$computer")"
+menu=$((HEIGHT - 529)) # the client area is 529 pixels high, under the menu bar
+darkest() { # x y w h, in the window's client area
+    convert "$work/shot.png" -crop "$3x$4+$((X + $1))+$((Y + menu + $2))" +repage -colorspace gray \
+        -format "%[fx:minima < 0.5 ? 1 : 0]" info:
+}
+[[ $(darkest 660 252 10 12) == 1 ]] || fail "no text where the second paragraph's second line ends"
+[[ $(darkest 676 252 30 12) == 0 ]] || fail "a word broken at its hyphen ends the line after \"each\""
 
 # Exit on each Help window returns to the table and closes only that window.
 keys "$computer" alt+x

@@ -14,19 +14,31 @@ QPointF toPixels(int x, int y) {
 
 } // namespace
 
-TableDrawing::TableDrawing(const std::vector<const WidgetRow*>& rows, QWidget* parent)
-    : QWidget(parent), rows_(rows) {
+TableDrawing::TableDrawing(const std::vector<const WidgetRow*>& rows,
+                           const std::vector<const QWidget*>& labels, QWidget* parent)
+    : QWidget(parent), rows_(rows), labels_(labels) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void TableDrawing::paintEvent(QPaintEvent*) {
+    // What the shown labels above each row cover.
+    std::vector<QRegion> covered(rows_.size());
+    QRegion labels;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        covered[i] = labels;
+        if (labels_[i] != nullptr && !labels_[i]->isHidden())
+            labels += labels_[i]->geometry();
+    }
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     // Later rows lie below earlier ones, so draw from the last row up.
-    for (auto it = rows_.rbegin(); it != rows_.rend(); ++it) {
-        const WidgetRow& row = **it;
+    for (std::size_t i = rows_.size(); i-- > 0;) {
+        const WidgetRow& row = *rows_[i];
+        if (row.kind == Kind::Label)
+            continue;
+        p.setClipRegion(QRegion(rect()) - covered[i]);
         const auto& g = row.geometry;
         QPen pen(outlineColour(row.fore), row.pen);
         if (row.kind == Kind::Line) {

@@ -55,6 +55,23 @@ QWidget* makeWidget(const WidgetRow& row, Control& control, const WidgetSource& 
     }
 }
 
+// A label lying above a label with a border leaves that border in view: the bankroll box
+// keeps its whole frame beside the "$".
+void keepFramesClear(const std::vector<const WidgetRow*>& labels,
+                     const QHash<QString, QWidget*>& byName) {
+    for (std::size_t below = 0; below < labels.size(); ++below) {
+        if (!(labels[below]->flags & Border))
+            continue;
+        const QRect frame = pixelRect(*labels[below]);
+        const QRegion ring = QRegion(frame) - QRegion(frame.adjusted(1, 1, -1, -1));
+        for (std::size_t above = 0; above < below; ++above) {
+            QWidget* label = byName.value(QString::fromLatin1(labels[above]->name));
+            if (ring.intersects(label->geometry()))
+                label->setMask(QRegion(label->rect()) - ring.translated(-label->pos()));
+        }
+    }
+}
+
 } // namespace
 
 QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, int heightTwips) {
@@ -77,15 +94,15 @@ QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidge
     installAccessibility();
     // Widgets created later lie above those created earlier, so create from the last row up:
     // labels first, then the drawing, then the child windows, which lie above everything drawn.
-    std::vector<const WidgetRow*> drawn;
+    std::vector<const WidgetRow*> drawn; // shapes, lines and labels, in the window's order
     std::vector<const WidgetRow*> labels;
     std::vector<const WidgetRow*> children;
     for (const WidgetRow& row : rows) {
-        if (row.kind == Kind::Shape || row.kind == Kind::Line)
+        if (row.kind == Kind::Shape || row.kind == Kind::Line || row.kind == Kind::Label)
             drawn.push_back(&row);
-        else if (row.kind == Kind::Label)
+        if (row.kind == Kind::Label)
             labels.push_back(&row);
-        else
+        else if (row.kind != Kind::Shape && row.kind != Kind::Line)
             children.push_back(&row);
     }
     QHash<QString, QWidget*> byName;
@@ -101,7 +118,12 @@ QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidge
     };
     for (auto it = labels.rbegin(); it != labels.rend(); ++it)
         create(**it);
-    auto* shapes = new TableDrawing(drawn, client);
+    keepFramesClear(labels, byName);
+    std::vector<const QWidget*> drawnLabels;
+    for (const WidgetRow* row : drawn)
+        drawnLabels.push_back(
+            row->kind == Kind::Label ? byName.value(QString::fromLatin1(row->name)) : nullptr);
+    auto* shapes = new TableDrawing(drawn, drawnLabels, client);
     shapes->setGeometry(0, 0, twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     shapes->show();
     for (auto it = children.rbegin(); it != children.rend(); ++it)

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
@@ -18,6 +19,9 @@ const QColor kLight(223, 223, 223);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(0, 0, 0);
 const QColor kDisabledText(128, 128, 128);
+// The amounts in the display-only text boxes: greyed as disabled text is, but light enough to
+// read on their dark blue and brown (at least 4.5 to 1).
+const QColor kDisabledAmount(208, 208, 208);
 
 void announceNameChange(QObject* widget) {
     if (QAccessible::isActive()) {
@@ -83,6 +87,38 @@ void drawSunkenFrame(QPainter& p, const QRect& r) {
 
 } // namespace
 
+QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(caption) <= width)
+        return {caption};
+    // A run of three or more blanks, which a caption uses to push what follows onto a line of
+    // its own, ends the line; single and double blanks are where a line may break.
+    static const QRegularExpression pushed(QStringLiteral(" {3,}"));
+    QStringList lines;
+    for (const QString& part : caption.split(pushed)) {
+        QString line;
+        qsizetype at = 0;
+        while (at < part.size()) {
+            qsizetype end = part.indexOf(u' ', at);
+            if (end < 0)
+                end = part.size();
+            while (end < part.size() && part.at(end) == u' ' && end + 1 < part.size() &&
+                   part.at(end + 1) == u' ')
+                ++end; // a double blank stays with the word before it
+            const QString word = part.mid(at, end - at);
+            const QString joined = line.isEmpty() ? word.trimmed() : line + u' ' + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(joined) > width) {
+                lines << line;
+                line = word.trimmed();
+            } else {
+                line = joined;
+            }
+            at = end + 1;
+        }
+        lines << line;
+    }
+    return lines;
+}
+
 QFont drawingFont(const Font& wanted) {
     QFont font;
     const QString face = wanted.name.toLower();
@@ -139,8 +175,12 @@ void LabelView::paintEvent(QPaintEvent*) {
     }
     p.setPen(label_.foreColor());
     p.setFont(font());
-    p.drawText(textRect, static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap),
-               label_.caption());
+    const QFontMetrics metrics = fontMetrics();
+    QRect line(textRect.left(), textRect.top(), textRect.width(), metrics.height());
+    for (const QString& text : wrapCaption(label_.caption(), metrics, textRect.width())) {
+        p.drawText(line, static_cast<int>(alignment_ | Qt::AlignTop), text);
+        line.translate(0, metrics.height());
+    }
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
@@ -221,10 +261,10 @@ void TextBoxView::sync() {
 void TextBoxView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), back_);
-    drawSunkenFrame(p, rect().adjusted(0, 0, -1, -1));
+    drawSunkenFrame(p, rect());
     p.setFont(font());
-    // The table's text boxes are for display only: the usual disabled style, grey text.
-    p.setPen(isEnabled() ? fore_ : kDisabledText);
+    // The table's text boxes are for display only: grey text, as disabled text is shown.
+    p.setPen(isEnabled() ? fore_ : kDisabledAmount);
     p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignHCenter | Qt::AlignVCenter, box_.text());
 }
 

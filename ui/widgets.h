@@ -19,6 +19,10 @@
 // that the table looks the same whatever the screen reports.
 QFont drawingFont(const Font& wanted);
 
+// The lines of a label's caption, wrapped at word boundaries within width: lines break only
+// at blanks, never after a hyphen.
+QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
+
 // An opaque, word-wrapping label.
 class LabelView : public QWidget {
     Q_OBJECT

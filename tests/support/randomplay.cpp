@@ -55,8 +55,10 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
     for (play.actions = 0; play.actions < actions; ++play.actions) {
         QString move = QString::fromLatin1(kMoves[static_cast<std::size_t>(pick(random))].first);
         if (move == u"ROLL") {
-            script << QStringLiteral("die ") + number();
-            engine.runLine(script.last(), static_cast<int>(script.size()));
+            if (engine.facesQueued() == 0) { // a roll refused leaves its face for the next
+                script << QStringLiteral("die ") + number();
+                engine.runLine(script.last(), static_cast<int>(script.size()));
+            }
             move = QStringLiteral("click cmdRoll");
         } else if (move == u"UPONEROLL" || move == u"DOWNONEROLL") {
             move = (move == u"UPONEROLL" ? QStringLiteral("up udOneRoll(") : "down udOneRoll(") +
