@@ -139,7 +139,8 @@ private:
 
 class PictureBox : public Control {
 public:
-    // The picture's file name ("imgdie4.bmp", "logo"); empty while it shows none.
+    // The picture's file name ("imgdie4.bmp"), or "logo" for the product logo, which the
+    // window draws itself; empty while it shows none.
     const QString& pictureName() const { return name_; }
     const QImage& picture() const { return picture_; }
     void setPicture(const QImage& picture, const QString& name);

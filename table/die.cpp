@@ -110,6 +110,7 @@ QImage FilePictureLoader::loadSharp(const QString& fileName) {
     if (!QFileInfo(sharp).isFile())
         return {};
     QImageReader reader(sharp, "png");
+    reader.setAutoDetectImageFormat(false); // the built-in reader: no plugin is loaded
     // A picture twice the size of the die is all the box takes; refuse anything far larger
     // before decoding it.
     if (const QSize size = reader.size(); size.width() > 4096 || size.height() > 4096)
@@ -149,6 +150,7 @@ QImage FilePictureLoader::load(const QString& fileName, QString* error) {
         }
     }
     QImageReader reader(fileName, "bmp");
+    reader.setAutoDetectImageFormat(false); // the built-in reader: no plugin is loaded
     reader.setAutoTransform(false);
     QImage image = reader.read();
     if (image.isNull()) {

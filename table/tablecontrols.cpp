@@ -28,8 +28,7 @@ void loadStartUpState(const WidgetRow& row, Control& control) {
         break;
     case Kind::PictureBox:
         if (qstrcmp(row.name, "pblogo") == 0)
-            static_cast<PictureBox&>(control).setPicture(
-                QImage(QStringLiteral(":/pictures/logo.bmp")), QStringLiteral("logo"));
+            static_cast<PictureBox&>(control).setPicture(QImage(), QStringLiteral("logo"));
         break;
     default:
         break;

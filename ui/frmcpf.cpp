@@ -2,15 +2,16 @@
 
 #include "ui/widgetbuilder.h"
 
+#include <QImageReader>
 #include <QMenuBar>
 
-QPixmap logoPixmap(qreal devicePixelRatio) {
-    if (devicePixelRatio > 1.0) {
-        QPixmap sharp(QStringLiteral(":/pictures/logo@2x.png"));
-        sharp.setDevicePixelRatio(2.0);
-        return sharp;
-    }
-    return QPixmap(QStringLiteral(":/pictures/logo.bmp"));
+QImage logoPicture(bool sharp) {
+    // The built-in readers, named: looking for a plugin would load every one there is.
+    QImageReader reader(sharp ? QStringLiteral(":/pictures/logo@2x.png")
+                              : QStringLiteral(":/pictures/logo.bmp"),
+                        sharp ? "png" : "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 FrmCPF::FrmCPF(Platform& platform, QWidget* parent) : QMainWindow(parent), table_(platform) {
@@ -69,10 +70,10 @@ void FrmCPF::buildWidgets() {
         [&controls](const WidgetRow& row) -> Control& {
             return *controls.byName(QString::fromLatin1(row.name));
         },
-        [&platform](const QString& name) {
+        [&platform](const QString& name, bool sharp) {
             if (name == u"logo")
-                return logoPixmap(2.0).toImage();
-            return platform.pictures.loadSharp(name);
+                return logoPicture(sharp);
+            return sharp ? platform.pictures.loadSharp(name) : QImage();
         },
     };
     byName_ = buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);

@@ -38,6 +38,5 @@ private:
     QHash<QString, QAction*> actions_;
 };
 
-// The product logo, drawn crisp for the given device pixel ratio. The table and the Help
-// windows hold it at both ratios and show the one that fits the screen they are on.
-QPixmap logoPixmap(qreal devicePixelRatio);
+// The product logo, or its copy at twice the resolution for high-density screens.
+QImage logoPicture(bool sharp);

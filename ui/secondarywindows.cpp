@@ -90,7 +90,7 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout, QWidget* parent)
             controls_.push_back(makeControl(row));
             return *controls_.back();
         },
-        [](const QString&) { return logoPixmap(2.0).toImage(); },
+        [](const QString&, bool sharp) { return logoPicture(sharp); },
     };
     byName_ =
         buildWidgetRows(layout.widgets, client, layout.widthTwips, layout.heightTwips, source);

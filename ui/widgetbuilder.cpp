@@ -47,7 +47,7 @@ QWidget* makeWidget(const WidgetRow& row, Control& control, const WidgetSource& 
                                rowColour(row.fore, Qt::black), rowFont(row), parent);
     case Kind::PictureBox:
         return new PictureView(static_cast<PictureBox&>(control), rowColour(row.back, grey),
-                               source.sharpPicture, parent);
+                               source.picture, parent);
     case Kind::UpDown:
         return new UpDownView(static_cast<UpDown&>(control), parent);
     default:

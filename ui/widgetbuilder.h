@@ -20,10 +20,12 @@ class QWidget;
 // the menu bar, and sizes the window to fit it.
 QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, int heightTwips);
 
-// What the widgets show: the control of each row, and the sharp copy of a picture by name.
+// What the widgets show: the control of each row; and a picture by name, for a picture box
+// whose control names a picture it does not hold (the logo), or its copy at twice the
+// resolution (sharp).
 struct WidgetSource {
     std::function<Control&(const WidgetRow&)> control;
-    std::function<QImage(const QString&)> sharpPicture;
+    std::function<QImage(const QString& name, bool sharp)> picture;
 };
 
 // Creates the widgets of rows on a client area of widthTwips by heightTwips, each showing

@@ -369,8 +369,8 @@ void UpDownView::keyPressEvent(QKeyEvent* event) {
 // ---------------------------------------------------------------- PictureBox
 
 PictureView::PictureView(PictureBox& picture, QColor back,
-                         std::function<QImage(const QString&)> sharpCopy, QWidget* parent)
-    : QWidget(parent), picture_(picture), back_(back), sharpCopy_(std::move(sharpCopy)) {
+                         std::function<QImage(const QString&, bool)> pictureNamed, QWidget* parent)
+    : QWidget(parent), picture_(picture), back_(back), pictureNamed_(std::move(pictureNamed)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     sync();
@@ -384,7 +384,9 @@ void PictureView::sync() {
         return;
     const bool renamed = picture_.pictureName() != name_;
     name_ = picture_.pictureName();
-    pixmap_ = QPixmap::fromImage(picture_.picture());
+    pixmap_ = QPixmap::fromImage(picture_.picture().isNull() && !name_.isEmpty()
+                                     ? pictureNamed_(name_, false)
+                                     : picture_.picture());
     sharp_ = QPixmap();
     sharpLoaded_ = false;
     fitPicture();
@@ -405,7 +407,7 @@ void PictureView::paintEvent(QPaintEvent*) {
     if (ratio > 1.0 && !sharpLoaded_) {
         // The sharp copy counts only when it is exactly twice as large as the picture.
         sharpLoaded_ = true;
-        const QImage sharp = sharpCopy_ ? sharpCopy_(name_) : QImage();
+        const QImage sharp = pictureNamed_(name_, true);
         if (!sharp.isNull() && sharp.size() == pixmap_.size() * 2) {
             sharp_ = QPixmap::fromImage(sharp);
             sharp_.setDevicePixelRatio(2.0);

@@ -115,8 +115,10 @@ private:
 class PictureView : public QWidget {
     Q_OBJECT
 public:
-    // sharpCopy gives the picture of that name drawn at twice the resolution, or a null image.
-    PictureView(PictureBox& picture, QColor back, std::function<QImage(const QString&)> sharpCopy,
+    // pictureNamed gives the picture of a name when the control holds none (the logo), and
+    // when sharp its copy at twice the resolution; or a null image.
+    PictureView(PictureBox& picture, QColor back,
+                std::function<QImage(const QString& name, bool sharp)> pictureNamed,
                 QWidget* parent);
     const PictureBox& control() const { return picture_; }
     // Sizes the box to its picture and border.
@@ -130,7 +132,7 @@ private:
 
     PictureBox& picture_;
     QColor back_;
-    std::function<QImage(const QString&)> sharpCopy_;
+    std::function<QImage(const QString&, bool)> pictureNamed_;
     QString name_;   // the picture shown
     QPixmap pixmap_; // the picture, converted when it changes
     QPixmap sharp_;  // twice the resolution, device pixel ratio 2; null when there is none
