@@ -107,13 +107,17 @@ QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidge
     }
     QHash<QString, QWidget*> byName;
     auto create = [&](const WidgetRow& row) {
-        QWidget* widget = makeWidget(row, source.control(row), source, client);
+        Control& control = source.control(row);
+        QWidget* widget = makeWidget(row, control, source, client);
         const QString name = QString::fromLatin1(row.name);
         widget->setObjectName(name);
         widget->setAccessibleDescription(accessibleDescription(name));
         widget->setGeometry(pixelRect(row));
         if (auto* picture = qobject_cast<PictureView*>(widget); picture && (row.flags & AutoSize))
             picture->fitPicture();
+        // In place first: a widget shown before it has a size would work one out for itself.
+        widget->setEnabled(control.enabled());
+        widget->setVisible(control.visible());
         byName.insert(name, widget);
     };
     for (auto it = labels.rbegin(); it != labels.rend(); ++it)

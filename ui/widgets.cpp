@@ -130,7 +130,9 @@ QFont drawingFont(const Font& wanted) {
         font.setFamilies({wanted.name, QStringLiteral("Liberation Sans")});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.size * 96.0 / 72.0))));
     font.setBold(wanted.bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
+    // The captions are plain Latin text: one face draws them all, with no search of other
+    // faces for missing characters.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
     return font;
 }
 
@@ -144,8 +146,6 @@ LabelView::LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget
     back_ = label_.backColor();
     font_ = label_.font();
     setFont(drawingFont(font_));
-    setVisible(label_.visible());
-    setEnabled(label_.enabled());
     label_.observe([this] { sync(); });
 }
 
@@ -202,7 +202,7 @@ ButtonView::ButtonView(Button& button, QColor back, const Font& font, QWidget* p
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
     setFont(drawingFont(font));
-    sync();
+    setText(button_.caption());
     button_.observe([this] { sync(); });
     connect(this, &QPushButton::clicked, this, [this] { button_.Click.raise(); });
 }
@@ -243,8 +243,6 @@ TextBoxView::TextBoxView(TextBox& box, QColor back, QColor fore, const Font& fon
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setFont(drawingFont(font));
-    setVisible(box_.visible());
-    setEnabled(box_.enabled());
     box_.observe([this] { sync(); });
 }
 
@@ -274,8 +272,6 @@ UpDownView::UpDownView(UpDown& upDown, QWidget* parent)
     : QWidget(parent), upDown_(upDown), repeat_(new QTimer(this)), value_(upDown.value()) {
     setFocusPolicy(Qt::StrongFocus);
     connect(repeat_, &QTimer::timeout, this, &UpDownView::repeat);
-    setVisible(upDown_.visible());
-    setEnabled(upDown_.enabled());
     upDown_.observe([this] { sync(); });
 }
 
@@ -373,13 +369,17 @@ PictureView::PictureView(PictureBox& picture, QColor back,
     : QWidget(parent), picture_(picture), back_(back), pictureNamed_(std::move(pictureNamed)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    sync();
+    showPicture();
     picture_.observe([this] { sync(); });
 }
 
 void PictureView::sync() {
     setVisible(picture_.visible());
     setEnabled(picture_.enabled());
+    showPicture();
+}
+
+void PictureView::showPicture() {
     if (picture_.pictureName() == name_ && pixmap_.cacheKey() != 0)
         return;
     const bool renamed = picture_.pictureName() != name_;

@@ -14,6 +14,9 @@
 
 #include <functional>
 
+// Each widget takes its control's visibility and enabled state from its first change on; the
+// window gives them their start-up state once it has put the widget in place.
+
 // Builds the drawing font for a face name and point size: the face falls back to the
 // metric-compatible Liberation faces, and the size is set in pixels at 96 dots per inch so
 // that the table looks the same whatever the screen reports.
@@ -129,6 +132,7 @@ protected:
 
 private:
     void sync();
+    void showPicture();
 
     PictureBox& picture_;
     QColor back_;
