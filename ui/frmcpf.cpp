@@ -41,6 +41,7 @@ void FrmCPF::buildMenus() {
         if (row.menu == nullptr) {
             QMenu* menu = menuBar()->addMenu(item.caption());
             menu->setObjectName(name);
+            menu->setFont(menuFont());
             menus.insert(name, menu);
             action = menu->menuAction();
         } else {

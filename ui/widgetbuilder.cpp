@@ -74,6 +74,10 @@ void keepFramesClear(const std::vector<const WidgetRow*>& labels,
 
 } // namespace
 
+QFont menuFont() {
+    return drawingFont({QStringLiteral("MS Sans Serif"), 8.25, false});
+}
+
 QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, int heightTwips) {
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("client"));
@@ -83,6 +87,9 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     client->setAutoFillBackground(true);
     client->setMinimumSize(1, 1);
     window->setCentralWidget(client);
+    // The menus in the table's own small face, as in the game's first home, which also spares
+    // loading the desktop's face for four words.
+    window->menuBar()->setFont(menuFont());
     window->resize(twipsToPixels(widthTwips),
                    twipsToPixels(heightTwips) + window->menuBar()->sizeHint().height());
     return client;

@@ -13,8 +13,12 @@
 #include <span>
 
 class QColor;
+class QFont;
 class QMainWindow;
 class QWidget;
+
+// The face of the windows' menu bars and menus.
+QFont menuFont();
 
 // Gives window a client area painted in background, sized widthTwips by heightTwips under
 // the menu bar, and sizes the window to fit it.
