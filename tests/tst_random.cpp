@@ -2,8 +2,11 @@
 // player's money and the table's standing states checked after every action.
 
 #include "support/randomplay.h"
+#include "table/die.h"
 
 #include <QTest>
+
+#include <cmath>
 
 class TestRandom : public QObject {
     Q_OBJECT
@@ -20,6 +23,23 @@ private slots:
         // The games reach the states where faults hide.
         QVERIFY(play.rolls > 2000);
         QVERIFY(play.gameOvers > 0);
+    }
+
+    // The real die draws within [0, 1), reseeded before every draw as the table does, and
+    // shows every face: missing one in 10,000 draws has a chance of about 1 in 10^790.
+    void realDie() {
+        ClockDieSource die;
+        int seen[7] = {};
+        for (int i = 0; i < 10000; ++i) {
+            die.randomize();
+            const float r = *die.next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++seen[faceFromR(r)];
+        }
+        for (int face = 1; face <= 6; ++face)
+            QVERIFY2(seen[face] > 0, qPrintable(QString::number(face)));
+        QCOMPARE(faceFromR(0.0f), 1);
+        QCOMPARE(faceFromR(std::nextafter(1.0f, 0.0f)), 6);
     }
 };
 
