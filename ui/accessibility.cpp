@@ -7,7 +7,9 @@
 
 #include <QAccessibleWidget>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -111,13 +113,19 @@ QString labelName(const Label& label, QStringView base, int index) {
     return caption;
 }
 
-// A bet amount: "Main bet, 10 dollars", "One-roll amount on four, 3 dollars".
-QString amountName(QStringView base, int index, const QString& amount) {
+// What a bet amount is for: "Main bet", "One-roll amount on four".
+QString amountPurpose(QStringView base, int index) {
     if (base == u"udBet" || base == u"txtBet")
-        return QStringLiteral("Main bet, ") + dollars(amount);
+        return QStringLiteral("Main bet");
     if (base == u"udOneRoll" || base == u"txtOneRoll")
-        return QStringLiteral("One-roll amount on %1, ").arg(number(index)) + dollars(amount);
-    return amount;
+        return QStringLiteral("One-roll amount on %1").arg(number(index));
+    return {};
+}
+
+// A bet amount shown in a text box: "Main bet, 10 dollars".
+QString amountName(QStringView base, int index, const QString& amount) {
+    const QString purpose = amountPurpose(base, index);
+    return purpose.isEmpty() ? amount : purpose + QStringLiteral(", ") + dollars(amount);
 }
 
 QString pictureName(const PictureBox& picture, QStringView base) {
@@ -155,24 +163,54 @@ public:
     }
 };
 
-// An up-down: a spin box whose value moves only by its steps, as its arrows move it.
-class UpDownInterface final : public NamedWidget, public QAccessibleValueInterface {
+// An up-down: a spin box whose value moves only by its steps, as its arrows move it. Its text
+// is the amount with its unit ("10 dollars"), which screen readers speak for its value.
+class UpDownInterface final : public NamedWidget,
+                              public QAccessibleValueInterface,
+                              public QAccessibleTextInterface {
 public:
     explicit UpDownInterface(UpDownView* upDown) : NamedWidget(upDown, QAccessible::SpinBox) {}
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface*>(this);
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
         return NamedWidget::interface_cast(t);
     }
+    // The text: read-only, no selection; the caret stays at its end.
+    QString text(int startOffset, int endOffset) const override {
+        return amount().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(amount().size()); }
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override {}
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
     QVariant currentValue() const override { return upDown().value(); }
     QVariant maximumValue() const override { return upDown().maximum(); }
     QVariant minimumValue() const override { return upDown().minimum(); }
     QVariant minimumStepSize() const override { return upDown().step(); }
-    // Steps towards the value asked for, one arrow click at a time, and stops as soon as a
-    // step does not bring the value closer (a limit, or a handler that refused the bet).
+    // Steps towards the step nearest the value asked for, one arrow click at a time, and
+    // stops as soon as a step does not bring the value closer (a limit, or a handler that
+    // refused the bet).
     void setCurrentValue(const QVariant& value) override {
         UpDown& u = upDown();
-        const int target = value.toInt();
+        const double steps = (value.toDouble() - u.minimum()) / u.step();
+        const int target = std::clamp(u.minimum() + static_cast<int>(std::lround(steps)) * u.step(),
+                                      u.minimum(), u.maximum());
         while (u.reachable() && u.value() != target) {
             const int before = u.value();
             target > before ? u.stepUp() : u.stepDown();
@@ -196,6 +234,9 @@ public:
 
 private:
     UpDown& upDown() const { return static_cast<UpDownView*>(widget())->control(); }
+    QString amount() const {
+        return widget()->isHidden() ? QString() : dollars(QString::number(upDown().value()));
+    }
 };
 
 QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
@@ -230,12 +271,15 @@ QString accessibleDescription(const QString& objectName) {
 }
 
 QString accessibleName(const QWidget* widget) {
+    // A hidden widget keeps its control's last text; a screen reader is told none of it.
+    if (widget->isHidden())
+        return {};
     const QString objectName = widget->objectName();
     const auto [base, index] = splitName(objectName);
     if (const auto* label = qobject_cast<const LabelView*>(widget))
         return labelName(label->control(), base, index);
-    if (const auto* upDown = qobject_cast<const UpDownView*>(widget))
-        return amountName(base, index, QString::number(upDown->control().value()));
+    if (qobject_cast<const UpDownView*>(widget) != nullptr)
+        return amountPurpose(base, index);
     if (const auto* box = qobject_cast<const TextBoxView*>(widget))
         return amountName(base, index, box->control().text());
     if (const auto* picture = qobject_cast<const PictureView*>(widget))

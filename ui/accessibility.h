@@ -12,7 +12,8 @@ class QWidget;
 // What the widget of that object name is for; empty for a widget not listed.
 QString accessibleDescription(const QString& objectName);
 
-// What the widget shows now, in words.
+// What the widget shows now, in words; nothing while it is hidden. An up-down is named for the
+// amount it sets ("Main bet"); its text is the amount ("10 dollars").
 QString accessibleName(const QWidget* widget);
 
 // Lets the accessibility framework describe the windows' own widget kinds (labels, text

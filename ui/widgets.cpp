@@ -280,10 +280,10 @@ void UpDownView::sync() {
     setEnabled(upDown_.enabled());
     if (upDown_.value() != value_) {
         value_ = upDown_.value();
+        // The name stays; a screen reader speaks the new value as the amount it is.
         if (QAccessible::isActive()) {
             QAccessibleValueChangeEvent event(this, value_);
             QAccessible::updateAccessibility(&event);
-            announceNameChange(this);
         }
     }
     update();
