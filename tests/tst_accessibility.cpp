@@ -1,11 +1,13 @@
 // What a screen reader finds on the table: names that follow play, the holders' press action,
-// and the up-downs' value and arrow keys.
+// the up-downs' value and arrow keys, and what the announcer says after each action.
 
 #include "replay/replay.h"
 #include "table/table.h"
+#include "ui/accessibility.h"
 #include "ui/frmcpf.h"
 
 #include <QAccessible>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -16,8 +18,10 @@ struct Played {
     explicit Played(const QString& moves) {
         QVERIFY(engine.start());
         int n = 0;
-        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts))
+        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts)) {
             QVERIFY2(engine.runLine(line.trimmed(), ++n), qPrintable(engine.error()));
+            QCoreApplication::processEvents(); // the window settles after every action
+        }
     }
     QAccessibleInterface* reader(const QString& name) {
         return QAccessible::queryAccessibleInterface(engine.window()->widget(name));
@@ -71,6 +75,53 @@ private slots:
         if (QAccessibleTextInterface* text = reader->textInterface())
             said += QStringLiteral(" = ") + text->text(0, text->characterCount());
         QTEST(said, "name");
+    }
+
+    // After each action the announcer, a notification, says once what the action changed.
+    void announcements_data() {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("said");
+        QTest::addRow("a refusal") << "click cmdRoll"
+                                   << "You must make a bet.";
+        QTest::addRow("a come-out loss")
+            << "up udBet; die 1; click cmdRoll"
+            << "One on the come out is a loser. The amount of your new bet was deducted from "
+               "your bankroll. Your bankroll reflects the automatic re-bet feature. Bankroll, 90 "
+               "dollars.";
+        QTest::addRow("the same loss again")
+            << "up udBet; die 1; click cmdRoll; die 1; click cmdRoll"
+            << "Bankroll, 85 dollars.";
+        QTest::addRow("a one-roll win")
+            << kWinOnFour
+            << "Your one-roll bet on the 4 wins! Take the bet down by clicking it. Point 4, first "
+               "chance. Bankroll, 101 dollars.";
+        QTest::addRow("a point made")
+            << "up udBet; die 4; click cmdRoll; die 4; click cmdRoll"
+            << "The point has been rolled on the first opportunity, paying two-to-one. Your "
+               "bankroll reflects the automatic re-bet feature. Bankroll, 105 dollars.";
+        QTest::addRow("game over")
+            << "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1; click cmdRoll"
+            << "One on the come out is a loser. The amount of your new bet was deducted from "
+               "your bankroll. Automatic re-bet cancelled. Bankroll is low. Your bankroll is "
+               "depleted. Get a new bankroll by clicking above. GAME OVER!!! Bankroll is under "
+               "five dollars. Main bet, 0 dollars."; // the bankroll stays at 0
+    }
+    void announcements() {
+        QFETCH(QString, moves);
+        Played t({});
+        QSignalSpy spy(t.engine.window()->announcer(), &Announcer::announced);
+        int n = 0;
+        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts)) {
+            QVERIFY(t.engine.runLine(line.trimmed(), ++n));
+            const int before = static_cast<int>(spy.size());
+            QCoreApplication::processEvents();
+            QVERIFY(spy.size() <= before + 1); // one announcement at most for each action
+        }
+        QAccessibleInterface* reader =
+            QAccessible::queryAccessibleInterface(t.engine.window()->announcer());
+        QCOMPARE(reader->role(), QAccessible::Notification);
+        QTEST(reader->text(QAccessible::Name), "said");
+        QTEST(spy.last().first().toString(), "said");
     }
 
     // Pressing a holder through its action is the player's click: a winner comes down.

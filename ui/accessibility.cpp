@@ -6,6 +6,7 @@
 #include "ui/widgets.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 
 #include <algorithm>
 #include <array>
@@ -239,6 +240,35 @@ private:
     }
 };
 
+// The announcer: a notification named by its last announcement.
+class AnnouncerInterface final : public QAccessibleWidget {
+public:
+    explicit AnnouncerInterface(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<Announcer*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+// What the announcer watches, in the order it speaks them.
+constexpr std::array<const char*, 8> kAnnounced = {
+    "lblORinfo", "lblpoint",    "lblbetresult", "lblrebet",
+    "lblinfo",   "lblgameover", "txtBet",       "lblBankroll",
+};
+
+// What the announcer says of a watched widget; the end of a point goes unsaid, for the bet's
+// outcome tells it.
+QString spoken(const QWidget* widget) {
+    const QString name = accessibleName(widget);
+    return name == u"No point" ? QString() : name;
+}
+
+// Said only while the player is not setting an amount with an up-down, which speaks itself.
+bool followsAmounts(const QString& name) {
+    return name == u"txtBet" || name == u"lblBankroll";
+}
+
 QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
     if (className == u"LabelView") {
         auto* label = qobject_cast<LabelView*>(object);
@@ -255,6 +285,9 @@ QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* o
     } else if (className == u"PictureView") {
         if (auto* picture = qobject_cast<PictureView*>(object))
             return new NamedWidget(picture, QAccessible::Graphic);
+    } else if (className == u"Announcer") {
+        if (auto* announcer = qobject_cast<Announcer*>(object))
+            return new AnnouncerInterface(announcer);
     }
     return nullptr;
 }
@@ -293,4 +326,42 @@ void installAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+Announcer::Announcer(const QHash<QString, QWidget*>& byName, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+    for (const char* name : kAnnounced) {
+        QWidget* widget = byName.value(QString::fromLatin1(name));
+        Q_ASSERT_X(widget != nullptr, "Announcer", name);
+        watched_.push_back({widget, spoken(widget)});
+    }
+}
+
+void Announcer::announce() {
+    // A message box in front says what it has to say; the table speaks once it has gone.
+    if (QApplication::activeModalWidget() != nullptr)
+        return;
+    const bool settingAmount = qobject_cast<UpDownView*>(QApplication::focusWidget()) != nullptr;
+    QStringList parts;
+    for (Watched& watched : watched_) {
+        const QString now = spoken(watched.widget);
+        if (now == watched.said || (settingAmount && followsAmounts(watched.widget->objectName())))
+            continue;
+        watched.said = now;
+        if (!now.isEmpty())
+            parts << (now.back().isPunct() ? now : now + u'.');
+    }
+    if (parts.isEmpty())
+        return;
+    // Shown anew, as a notification appears, so that a screen reader speaks it.
+    hide();
+    text_ = parts.join(u' ');
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    show();
+    emit announced(text_);
 }

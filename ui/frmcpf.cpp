@@ -1,9 +1,12 @@
 #include "ui/frmcpf.h"
 
+#include "ui/accessibility.h"
 #include "ui/widgetbuilder.h"
+#include "ui/widgets.h"
 
 #include <QImageReader>
 #include <QMenuBar>
+#include <QTimer>
 
 QImage logoPicture(bool sharp) {
     // The built-in readers, named: looking for a plugin would load every one there is.
@@ -79,4 +82,21 @@ void FrmCPF::buildWidgets() {
     };
     byName_ = buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);
     setTabOrderByName(kTableTabOrder, byName_);
+    announcer_ = new Announcer(byName_, client);
+    for (QWidget* widget : std::as_const(byName_)) {
+        if (auto* label = qobject_cast<LabelView*>(widget))
+            connect(label, &LabelView::changed, this, &FrmCPF::settleLater);
+    }
+}
+
+void FrmCPF::settleLater() {
+    if (settling_)
+        return;
+    settling_ = true;
+    QTimer::singleShot(0, this, &FrmCPF::settle);
+}
+
+void FrmCPF::settle() {
+    settling_ = false;
+    announcer_->announce();
 }

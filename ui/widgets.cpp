@@ -163,6 +163,7 @@ void LabelView::sync() {
         announceNameChange(this);
     }
     update();
+    emit changed();
 }
 
 void LabelView::paintEvent(QPaintEvent*) {

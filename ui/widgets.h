@@ -34,6 +34,10 @@ public:
     const Label& control() const { return label_; }
     Label& control() { return label_; }
 
+signals:
+    // After every change of the label's control.
+    void changed();
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
