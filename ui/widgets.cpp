@@ -237,6 +237,18 @@ void ButtonView::paintEvent(QPaintEvent*) {
         drawFocusFrame(p, rect().adjusted(4, 4, -5, -5));
 }
 
+void ButtonView::keyPressEvent(QKeyEvent* event) {
+    // Space presses the button as in every style; Return and Enter (on the keypad) too, once
+    // a press, however long the key is held.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat() && isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 // ---------------------------------------------------------------- TextBox
 
 TextBoxView::TextBoxView(TextBox& box, QColor back, QColor fore, const Font& font, QWidget* parent)

@@ -56,7 +56,8 @@ private:
     Font font_;
 };
 
-// A push button painted in its back colour with a raised bevel.
+// A push button painted in its back colour with a raised bevel. Space, Return and Enter press
+// it when it has the focus; no button is a default button.
 class ButtonView : public QPushButton {
     Q_OBJECT
 public:
@@ -65,6 +66,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void sync();
