@@ -1,5 +1,6 @@
 // What a screen reader finds on the table: names that follow play, the holders' press action,
-// the up-downs' value and arrow keys, and what the announcer says after each action.
+// the up-downs' value and arrow keys, what the announcer says after each action, and where
+// the keyboard focus goes.
 
 #include "replay/replay.h"
 #include "table/table.h"
@@ -7,6 +8,8 @@
 #include "ui/frmcpf.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -135,41 +138,65 @@ private slots:
                  QStringLiteral("One-roll spot four: just rolled, no bet"));
     }
 
-    // Up and Down on a focused up-down move it by its step; a hidden or disabled one stays.
+    // Keys pressed on the widget given, then on the focused one: Up and Down move an up-down (a
+    // hidden or disabled one stays), Space, Return and Enter press buttons and winning spots,
+    // Tab follows the tab order; the focus ends where the player needs it next (no focus
+    // given: the widget could not take it).
     void keys_data() {
         QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("upDown");
-        QTest::addColumn<QString>("keys"); // U and D
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("keys"); // Up, Down, Tab, Space, Return, Enter (keypad)
         QTest::addColumn<QString>("bankroll");
-        QTest::newRow("up, up, down") << ""
-                                      << "udBet"
-                                      << "UUD"
-                                      << "95";
-        QTest::newRow("down at 0") << ""
-                                   << "udBet"
-                                   << "D"
-                                   << "100";
-        QTest::newRow("disabled on a point") << "up udBet; die 4; click cmdRoll"
-                                             << "udBet"
-                                             << "U"
-                                             << "95";
-        QTest::newRow("hidden panel") << ""
-                                      << "udOneRoll(1)"
-                                      << "U"
-                                      << "100";
+        QTest::addColumn<QString>("focus");
+        auto row = [](const char* name, const char* moves, const char* widget, const char* keys,
+                      const char* bankroll, const char* focus) {
+            QTest::newRow(name) << moves << widget << keys << bankroll << focus;
+        };
+        row("up, up, down", "", "udBet", "UUD", "95", "udBet");
+        row("down at 0", "", "udBet", "D", "100", "udBet");
+        row("disabled on a point", "up udBet; die 4; click cmdRoll", "udBet", "U", "95", "");
+        row("hidden panel", "", "udOneRoll(1)", "U", "100", "");
+        row("over-bet", "click mnu20; up udBet; up udBet; up udBet; up udBet", "udBet", "U", "0",
+            "udBet");
+        row("Return rolls", "up udBet; die 1", "cmdRoll", "R", "90", "cmdRoll");
+        row("Enter bets, then roll", "click cmdOneRoll; up udOneRoll(4)", "cmdEnterOR", "E", "99",
+            "cmdRoll");
+        row("game over", "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1", "cmdRoll",
+            "R", "0", "mnubankroll: mnu20");
+        row("no winner to reach", "up udBet; die 4; click cmdRoll", "cmdOneRoll", "T", "95",
+            "pblogo");
+        row("a winner reached", kWinOnFour, "cmdOneRoll", "T", "101", "lblOR(4)");
+        row("a winner taken down", kWinOnFour, "cmdOneRoll", "TS", "103", "cmdRoll");
     }
     void keys() {
         QFETCH(QString, moves);
-        QFETCH(QString, upDown);
+        QFETCH(QString, widget);
         QFETCH(QString, keys);
         Played t(moves);
         FrmCPF* window = t.engine.window();
         window->show();
-        QWidget* control = window->widget(upDown);
-        control->setFocus();
-        for (QChar key : keys)
-            QTest::keyClick(control, key == u'U' ? Qt::Key_Up : Qt::Key_Down);
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->widget(widget)->setFocus();
+        const QHash<QChar, Qt::Key> named = {{u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
+                                             {u'T', Qt::Key_Tab},    {u'S', Qt::Key_Space},
+                                             {u'R', Qt::Key_Return}, {u'E', Qt::Key_Enter}};
+        QWidget* target = window->widget(widget);
+        for (QChar key : keys) {
+            QTest::keyClick(target, named.value(key));
+            QCoreApplication::processEvents();
+            target = QApplication::focusWidget();
+        }
         QTEST(t.bankroll(), "bankroll");
+        QFETCH(QString, focus);
+        if (!focus.isEmpty()) {
+            // An open menu has the keyboard, at its active item.
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const QString focused = menu != nullptr ? menu->objectName() + QStringLiteral(": ") +
+                                                          menu->activeAction()->objectName()
+                                                    : target->objectName();
+            QCOMPARE(focused, focus);
+        }
         window->close();
     }
 

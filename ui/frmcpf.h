@@ -33,12 +33,18 @@ signals:
     void rulesRequested();
     void computerGameRequested();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildMenus();
     void buildWidgets();
-    // Once the player's action is over, the announcer speaks.
+    // Once the player's action is over: the focus goes on to what the player most likely
+    // needs next when the focused widget can no longer be used, and the announcer speaks.
     void settleLater();
     void settle();
+    void keepFocusUseful();
 
     Table table_;
     QHash<QString, QWidget*> byName_;
