@@ -85,7 +85,7 @@ private slots:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("said");
         QTest::addRow("a refusal") << "click cmdRoll"
-                                   << "You must make a bet.";
+                                   << "You must make a bet. Bankroll, 100 dollars.";
         QTest::addRow("a come-out loss")
             << "up udBet; die 1; click cmdRoll"
             << "One on the come out is a loser. The amount of your new bet was deducted from "
@@ -107,7 +107,7 @@ private slots:
             << "One on the come out is a loser. The amount of your new bet was deducted from "
                "your bankroll. Automatic re-bet cancelled. Bankroll is low. Your bankroll is "
                "depleted. Get a new bankroll by clicking above. GAME OVER!!! Bankroll is under "
-               "five dollars. Main bet, 0 dollars."; // the bankroll stays at 0
+               "five dollars. Main bet, 0 dollars. Bankroll, 0 dollars."; // said after every roll
     }
     void announcements() {
         QFETCH(QString, moves);

@@ -341,6 +341,13 @@ Announcer::Announcer(const QHash<QString, QWidget*>& byName, QWidget* parent) : 
     }
 }
 
+void Announcer::sayAgain(const QString& objectName) {
+    for (Watched& watched : watched_) {
+        if (watched.widget->objectName() == objectName)
+            watched.said.clear();
+    }
+}
+
 void Announcer::announce() {
     // A message box in front says what it has to say; the table speaks once it has gone.
     if (QApplication::activeModalWidget() != nullptr)

@@ -38,6 +38,8 @@ public:
     const QString& text() const { return text_; }
     // Announces what changed since the last call, when anything did.
     void announce();
+    // Has the next announcement tell what the widget of that name shows, changed or not.
+    void sayAgain(const QString& objectName);
 
 signals:
     void announced(const QString& text);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImageReader>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include <array>
@@ -121,6 +122,10 @@ void FrmCPF::buildWidgets() {
             [&holder, number] { return holderState(holder, number) == HolderState::StakeOnWhite; });
     }
     announcer_ = new Announcer(byName_, client);
+    // After every roll the player hears the bankroll, even when the roll left it as it was.
+    connect(static_cast<QPushButton*>(byName_.value(QStringLiteral("cmdRoll"))),
+            &QPushButton::clicked, announcer_,
+            [this] { announcer_->sayAgain(QStringLiteral("lblBankroll")); });
     for (QWidget* widget : std::as_const(byName_)) {
         if (auto* label = qobject_cast<LabelView*>(widget))
             connect(label, &LabelView::changed, this, &FrmCPF::settleLater);
