@@ -15,6 +15,9 @@ packages=(
     dpkg-dev file
     # bench/run.sh measures peak memory with /usr/bin/time.
     time
+    # tests/e2e_keyboard.sh: a private D-Bus, the AT-SPI bus and registry, a window manager
+    # and Python's AT-SPI bindings, to hear the game as a screen reader does.
+    dbus at-spi2-core openbox python3-pyatspi
 )
 
 missing=()

@@ -1,11 +1,16 @@
 // What a screen reader finds on the table: names that follow play, the holders' press action,
-// and the up-downs' value and arrow keys.
+// the up-downs' value and arrow keys, what the announcer says after each action, and where
+// the keyboard focus goes.
 
 #include "replay/replay.h"
 #include "table/table.h"
+#include "ui/accessibility.h"
 #include "ui/frmcpf.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -16,8 +21,10 @@ struct Played {
     explicit Played(const QString& moves) {
         QVERIFY(engine.start());
         int n = 0;
-        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts))
+        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts)) {
             QVERIFY2(engine.runLine(line.trimmed(), ++n), qPrintable(engine.error()));
+            QCoreApplication::processEvents(); // the window settles after every action
+        }
     }
     QAccessibleInterface* reader(const QString& name) {
         return QAccessible::queryAccessibleInterface(engine.window()->widget(name));
@@ -41,10 +48,11 @@ private slots:
             QTest::addRow("%s: %s", widget, name) << moves << widget << name;
         };
         row("", "lblBankroll", "Bankroll, 100 dollars");
-        row("up udBet; up udBet", "udBet", "Main bet, 10 dollars");
+        row("up udBet; up udBet", "udBet", "Main bet = 10 dollars");
         row("up udBet; up udBet", "txtBet", "Main bet, 10 dollars");
         row("click cmdOneRoll; up udOneRoll(4)", "udOneRoll(4)",
-            "One-roll amount on four, 1 dollar");
+            "One-roll amount on four = 1 dollar");
+        row("click cmdRoll; up udBet", "lblinfo", "");
         row("", "lblOR(4)", "One-roll spot four: no bet");
         row("click cmdOneRoll; up udOneRoll(4); click cmdEnterOR", "lblOR(4)",
             "One-roll bet on four: 1 dollar");
@@ -65,7 +73,58 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QString, widget);
         Played t(moves);
-        QTEST(t.reader(widget)->text(QAccessible::Name), "name");
+        QAccessibleInterface* reader = t.reader(widget);
+        QString said = reader->text(QAccessible::Name);
+        if (QAccessibleTextInterface* text = reader->textInterface())
+            said += QStringLiteral(" = ") + text->text(0, text->characterCount());
+        QTEST(said, "name");
+    }
+
+    // After each action the announcer, a notification, says once what the action changed.
+    void announcements_data() {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("said");
+        QTest::addRow("a refusal") << "click cmdRoll"
+                                   << "You must make a bet. Bankroll, 100 dollars.";
+        QTest::addRow("a come-out loss")
+            << "up udBet; die 1; click cmdRoll"
+            << "One on the come out is a loser. The amount of your new bet was deducted from "
+               "your bankroll. Your bankroll reflects the automatic re-bet feature. Bankroll, 90 "
+               "dollars.";
+        QTest::addRow("the same loss again")
+            << "up udBet; die 1; click cmdRoll; die 1; click cmdRoll"
+            << "Bankroll, 85 dollars.";
+        QTest::addRow("a one-roll win")
+            << kWinOnFour
+            << "Your one-roll bet on the 4 wins! Take the bet down by clicking it. Point 4, first "
+               "chance. Bankroll, 101 dollars.";
+        QTest::addRow("a point made")
+            << "up udBet; die 4; click cmdRoll; die 4; click cmdRoll"
+            << "The point has been rolled on the first opportunity, paying two-to-one. Your "
+               "bankroll reflects the automatic re-bet feature. Bankroll, 105 dollars.";
+        QTest::addRow("game over")
+            << "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1; click cmdRoll"
+            << "One on the come out is a loser. The amount of your new bet was deducted from "
+               "your bankroll. Automatic re-bet cancelled. Bankroll is low. Your bankroll is "
+               "depleted. Get a new bankroll by clicking above. GAME OVER!!! Bankroll is under "
+               "five dollars. Main bet, 0 dollars. Bankroll, 0 dollars."; // said after every roll
+    }
+    void announcements() {
+        QFETCH(QString, moves);
+        Played t({});
+        QSignalSpy spy(t.engine.window()->announcer(), &Announcer::announced);
+        int n = 0;
+        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts)) {
+            QVERIFY(t.engine.runLine(line.trimmed(), ++n));
+            const int before = static_cast<int>(spy.size());
+            QCoreApplication::processEvents();
+            QVERIFY(spy.size() <= before + 1); // one announcement at most for each action
+        }
+        QAccessibleInterface* reader =
+            QAccessible::queryAccessibleInterface(t.engine.window()->announcer());
+        QCOMPARE(reader->role(), QAccessible::Notification);
+        QTEST(reader->text(QAccessible::Name), "said");
+        QTEST(spy.last().first().toString(), "said");
     }
 
     // Pressing a holder through its action is the player's click: a winner comes down.
@@ -79,41 +138,65 @@ private slots:
                  QStringLiteral("One-roll spot four: just rolled, no bet"));
     }
 
-    // Up and Down on a focused up-down move it by its step; a hidden or disabled one stays.
+    // Keys pressed on the widget given, then on the focused one: Up and Down move an up-down (a
+    // hidden or disabled one stays), Space, Return and Enter press buttons and winning spots,
+    // Tab follows the tab order; the focus ends where the player needs it next (no focus
+    // given: the widget could not take it).
     void keys_data() {
         QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("upDown");
-        QTest::addColumn<QString>("keys"); // U and D
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("keys"); // Up, Down, Tab, Space, Return, Enter (keypad)
         QTest::addColumn<QString>("bankroll");
-        QTest::newRow("up, up, down") << ""
-                                      << "udBet"
-                                      << "UUD"
-                                      << "95";
-        QTest::newRow("down at 0") << ""
-                                   << "udBet"
-                                   << "D"
-                                   << "100";
-        QTest::newRow("disabled on a point") << "up udBet; die 4; click cmdRoll"
-                                             << "udBet"
-                                             << "U"
-                                             << "95";
-        QTest::newRow("hidden panel") << ""
-                                      << "udOneRoll(1)"
-                                      << "U"
-                                      << "100";
+        QTest::addColumn<QString>("focus");
+        auto row = [](const char* name, const char* moves, const char* widget, const char* keys,
+                      const char* bankroll, const char* focus) {
+            QTest::newRow(name) << moves << widget << keys << bankroll << focus;
+        };
+        row("up, up, down", "", "udBet", "UUD", "95", "udBet");
+        row("down at 0", "", "udBet", "D", "100", "udBet");
+        row("disabled on a point", "up udBet; die 4; click cmdRoll", "udBet", "U", "95", "");
+        row("hidden panel", "", "udOneRoll(1)", "U", "100", "");
+        row("over-bet", "click mnu20; up udBet; up udBet; up udBet; up udBet", "udBet", "U", "0",
+            "udBet");
+        row("Return rolls", "up udBet; die 1", "cmdRoll", "R", "90", "cmdRoll");
+        row("Enter bets, then roll", "click cmdOneRoll; up udOneRoll(4)", "cmdEnterOR", "E", "99",
+            "cmdRoll");
+        row("game over", "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1", "cmdRoll",
+            "R", "0", "mnubankroll: mnu20");
+        row("no winner to reach", "up udBet; die 4; click cmdRoll", "cmdOneRoll", "T", "95",
+            "pblogo");
+        row("a winner reached", kWinOnFour, "cmdOneRoll", "T", "101", "lblOR(4)");
+        row("a winner taken down", kWinOnFour, "cmdOneRoll", "TS", "103", "cmdRoll");
     }
     void keys() {
         QFETCH(QString, moves);
-        QFETCH(QString, upDown);
+        QFETCH(QString, widget);
         QFETCH(QString, keys);
         Played t(moves);
         FrmCPF* window = t.engine.window();
         window->show();
-        QWidget* control = window->widget(upDown);
-        control->setFocus();
-        for (QChar key : keys)
-            QTest::keyClick(control, key == u'U' ? Qt::Key_Up : Qt::Key_Down);
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->widget(widget)->setFocus();
+        const QHash<QChar, Qt::Key> named = {{u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
+                                             {u'T', Qt::Key_Tab},    {u'S', Qt::Key_Space},
+                                             {u'R', Qt::Key_Return}, {u'E', Qt::Key_Enter}};
+        QWidget* target = window->widget(widget);
+        for (QChar key : keys) {
+            QTest::keyClick(target, named.value(key));
+            QCoreApplication::processEvents();
+            target = QApplication::focusWidget();
+        }
         QTEST(t.bankroll(), "bankroll");
+        QFETCH(QString, focus);
+        if (!focus.isEmpty()) {
+            // An open menu has the keyboard, at its active item.
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            const QString focused = menu != nullptr ? menu->objectName() + QStringLiteral(": ") +
+                                                          menu->activeAction()->objectName()
+                                                    : target->objectName();
+            QCOMPARE(focused, focus);
+        }
         window->close();
     }
 
@@ -123,9 +206,9 @@ private slots:
         QAccessibleValueInterface* value = t.reader("udBet")->valueInterface();
         QVERIFY(value != nullptr);
         QCOMPARE(value->maximumValue().toInt(), 500);
-        value->setCurrentValue(15);
-        QCOMPARE(value->currentValue().toInt(), 15);
-        QCOMPARE(t.bankroll(), QStringLiteral("85"));
+        value->setCurrentValue(12); // to the nearest step
+        QCOMPARE(value->currentValue().toInt(), 10);
+        QCOMPARE(t.bankroll(), QStringLiteral("90"));
     }
 };
 

@@ -6,8 +6,11 @@
 #include "ui/widgets.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -111,13 +114,19 @@ QString labelName(const Label& label, QStringView base, int index) {
     return caption;
 }
 
-// A bet amount: "Main bet, 10 dollars", "One-roll amount on four, 3 dollars".
-QString amountName(QStringView base, int index, const QString& amount) {
+// What a bet amount is for: "Main bet", "One-roll amount on four".
+QString amountPurpose(QStringView base, int index) {
     if (base == u"udBet" || base == u"txtBet")
-        return QStringLiteral("Main bet, ") + dollars(amount);
+        return QStringLiteral("Main bet");
     if (base == u"udOneRoll" || base == u"txtOneRoll")
-        return QStringLiteral("One-roll amount on %1, ").arg(number(index)) + dollars(amount);
-    return amount;
+        return QStringLiteral("One-roll amount on %1").arg(number(index));
+    return {};
+}
+
+// A bet amount shown in a text box: "Main bet, 10 dollars".
+QString amountName(QStringView base, int index, const QString& amount) {
+    const QString purpose = amountPurpose(base, index);
+    return purpose.isEmpty() ? amount : purpose + QStringLiteral(", ") + dollars(amount);
 }
 
 QString pictureName(const PictureBox& picture, QStringView base) {
@@ -155,24 +164,54 @@ public:
     }
 };
 
-// An up-down: a spin box whose value moves only by its steps, as its arrows move it.
-class UpDownInterface final : public NamedWidget, public QAccessibleValueInterface {
+// An up-down: a spin box whose value moves only by its steps, as its arrows move it. Its text
+// is the amount with its unit ("10 dollars"), which screen readers speak for its value.
+class UpDownInterface final : public NamedWidget,
+                              public QAccessibleValueInterface,
+                              public QAccessibleTextInterface {
 public:
     explicit UpDownInterface(UpDownView* upDown) : NamedWidget(upDown, QAccessible::SpinBox) {}
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface*>(this);
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
         return NamedWidget::interface_cast(t);
     }
+    // The text: read-only, no selection; the caret stays at its end.
+    QString text(int startOffset, int endOffset) const override {
+        return amount().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(amount().size()); }
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override {}
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+
     QVariant currentValue() const override { return upDown().value(); }
     QVariant maximumValue() const override { return upDown().maximum(); }
     QVariant minimumValue() const override { return upDown().minimum(); }
     QVariant minimumStepSize() const override { return upDown().step(); }
-    // Steps towards the value asked for, one arrow click at a time, and stops as soon as a
-    // step does not bring the value closer (a limit, or a handler that refused the bet).
+    // Steps towards the step nearest the value asked for, one arrow click at a time, and
+    // stops as soon as a step does not bring the value closer (a limit, or a handler that
+    // refused the bet).
     void setCurrentValue(const QVariant& value) override {
         UpDown& u = upDown();
-        const int target = value.toInt();
+        const double steps = (value.toDouble() - u.minimum()) / u.step();
+        const int target = std::clamp(u.minimum() + static_cast<int>(std::lround(steps)) * u.step(),
+                                      u.minimum(), u.maximum());
         while (u.reachable() && u.value() != target) {
             const int before = u.value();
             target > before ? u.stepUp() : u.stepDown();
@@ -196,7 +235,39 @@ public:
 
 private:
     UpDown& upDown() const { return static_cast<UpDownView*>(widget())->control(); }
+    QString amount() const {
+        return widget()->isHidden() ? QString() : dollars(QString::number(upDown().value()));
+    }
 };
+
+// The announcer: a notification named by its last announcement.
+class AnnouncerInterface final : public QAccessibleWidget {
+public:
+    explicit AnnouncerInterface(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<Announcer*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+// What the announcer watches, in the order it speaks them.
+constexpr std::array<const char*, 8> kAnnounced = {
+    "lblORinfo", "lblpoint",    "lblbetresult", "lblrebet",
+    "lblinfo",   "lblgameover", "txtBet",       "lblBankroll",
+};
+
+// What the announcer says of a watched widget; the end of a point goes unsaid, for the bet's
+// outcome tells it.
+QString spoken(const QWidget* widget) {
+    const QString name = accessibleName(widget);
+    return name == u"No point" ? QString() : name;
+}
+
+// Said only while the player is not setting an amount with an up-down, which speaks itself.
+bool followsAmounts(const QString& name) {
+    return name == u"txtBet" || name == u"lblBankroll";
+}
 
 QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
     if (className == u"LabelView") {
@@ -214,6 +285,9 @@ QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* o
     } else if (className == u"PictureView") {
         if (auto* picture = qobject_cast<PictureView*>(object))
             return new NamedWidget(picture, QAccessible::Graphic);
+    } else if (className == u"Announcer") {
+        if (auto* announcer = qobject_cast<Announcer*>(object))
+            return new AnnouncerInterface(announcer);
     }
     return nullptr;
 }
@@ -230,12 +304,15 @@ QString accessibleDescription(const QString& objectName) {
 }
 
 QString accessibleName(const QWidget* widget) {
+    // A hidden widget keeps its control's last text; a screen reader is told none of it.
+    if (widget->isHidden())
+        return {};
     const QString objectName = widget->objectName();
     const auto [base, index] = splitName(objectName);
     if (const auto* label = qobject_cast<const LabelView*>(widget))
         return labelName(label->control(), base, index);
-    if (const auto* upDown = qobject_cast<const UpDownView*>(widget))
-        return amountName(base, index, QString::number(upDown->control().value()));
+    if (qobject_cast<const UpDownView*>(widget) != nullptr)
+        return amountPurpose(base, index);
     if (const auto* box = qobject_cast<const TextBoxView*>(widget))
         return amountName(base, index, box->control().text());
     if (const auto* picture = qobject_cast<const PictureView*>(widget))
@@ -249,4 +326,49 @@ void installAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+Announcer::Announcer(const QHash<QString, QWidget*>& byName, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+    for (const char* name : kAnnounced) {
+        QWidget* widget = byName.value(QString::fromLatin1(name));
+        Q_ASSERT_X(widget != nullptr, "Announcer", name);
+        watched_.push_back({widget, spoken(widget)});
+    }
+}
+
+void Announcer::sayAgain(const QString& objectName) {
+    for (Watched& watched : watched_) {
+        if (watched.widget->objectName() == objectName)
+            watched.said.clear();
+    }
+}
+
+void Announcer::announce() {
+    // A message box in front says what it has to say; the table speaks once it has gone.
+    if (QApplication::activeModalWidget() != nullptr)
+        return;
+    const bool settingAmount = qobject_cast<UpDownView*>(QApplication::focusWidget()) != nullptr;
+    QStringList parts;
+    for (Watched& watched : watched_) {
+        const QString now = spoken(watched.widget);
+        if (now == watched.said || (settingAmount && followsAmounts(watched.widget->objectName())))
+            continue;
+        watched.said = now;
+        if (!now.isEmpty())
+            parts << (now.back().isPunct() ? now : now + u'.');
+    }
+    if (parts.isEmpty())
+        return;
+    // Shown anew, as a notification appears, so that a screen reader speaks it.
+    hide();
+    text_ = parts.join(u' ');
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    show();
+    emit announced(text_);
 }

@@ -1,9 +1,39 @@
 #include "ui/frmcpf.h"
 
+#include "oneroll/holders.h"
+#include "ui/accessibility.h"
 #include "ui/widgetbuilder.h"
+#include "ui/widgets.h"
 
+#include <QApplication>
 #include <QImageReader>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <array>
+
+namespace {
+
+// The one-roll spots join the tab order after "Make One-Roll Bet" while they hold a winner.
+constexpr std::array<const char*, 8> kSpotTabOrder = {
+    "cmdOneRoll", "lblOR(1)", "lblOR(2)", "lblOR(3)",
+    "lblOR(4)",   "lblOR(5)", "lblOR(6)", "udOneRoll(1)",
+};
+
+// Where the focus goes when the focused widget can no longer be used, the first of these
+// that can take it: the one-roll panel, the roll, a winner to take down.
+constexpr std::array<const char*, 8> kFocusNext = {
+    "udOneRoll(1)", "cmdRoll",  "lblOR(1)", "lblOR(2)",
+    "lblOR(3)",     "lblOR(4)", "lblOR(5)", "lblOR(6)",
+};
+
+bool takesFocusNow(const QWidget* widget, const QWidget* window) {
+    return widget->isEnabled() && widget->isVisibleTo(window) &&
+           (widget->focusPolicy() & Qt::TabFocus);
+}
+
+} // namespace
 
 QImage logoPicture(bool sharp) {
     // The built-in readers, named: looking for a plugin would load every one there is.
@@ -79,4 +109,85 @@ void FrmCPF::buildWidgets() {
     };
     byName_ = buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);
     setTabOrderByName(kTableTabOrder, byName_);
+    // Qt chains only widgets that take the focus: so do the spots until they are told when.
+    auto spot = [this](int number) {
+        return static_cast<LabelView*>(byName_.value(QStringLiteral("lblOR(%1)").arg(number)));
+    };
+    for (int number = 1; number <= 6; ++number)
+        spot(number)->setFocusPolicy(Qt::TabFocus);
+    setTabOrderByName(kSpotTabOrder, byName_);
+    for (int number = 1; number <= 6; ++number) {
+        const Label& holder = spot(number)->control();
+        spot(number)->setTakesFocus(
+            [&holder, number] { return holderState(holder, number) == HolderState::StakeOnWhite; });
+    }
+    announcer_ = new Announcer(byName_, client);
+    // After every roll the player hears the bankroll, even when the roll left it as it was.
+    connect(static_cast<QPushButton*>(byName_.value(QStringLiteral("cmdRoll"))),
+            &QPushButton::clicked, announcer_,
+            [this] { announcer_->sayAgain(QStringLiteral("lblBankroll")); });
+    for (QWidget* widget : std::as_const(byName_)) {
+        if (auto* label = qobject_cast<LabelView*>(widget))
+            connect(label, &LabelView::changed, this, &FrmCPF::settleLater);
+    }
+}
+
+bool FrmCPF::focusNextPrevChild(bool next) {
+    // Qt hands the focus of a widget hidden or disabled on along the tab order, which may
+    // end on the logo; the window chooses instead, once the action is over. Until then the
+    // focus stays where it was, and a message box shown meanwhile gives it back there.
+    QWidget* focused = focusWidget();
+    if (focused != nullptr && !takesFocusNow(focused, this)) {
+        settleLater();
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
+}
+
+void FrmCPF::settleLater() {
+    if (settling_)
+        return;
+    settling_ = true;
+    QTimer::singleShot(0, this, &FrmCPF::settle);
+}
+
+void FrmCPF::settle() {
+    settling_ = false;
+    keepFocusUseful();
+    announcer_->announce();
+}
+
+void FrmCPF::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        settleLater();
+}
+
+void FrmCPF::keepFocusUseful() {
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || QApplication::activeModalWidget() != nullptr)
+        return;
+    if (takesFocusNow(focused, this)) {
+        // A window activated while its focused widget was disabled (a message box closing
+        // before the handler enabled the bet again) leaves that widget the keys but not the
+        // focus, and screen readers lost: give it the focus again.
+        if (isActiveWindow() && QApplication::focusWidget() == nullptr)
+            focused->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
+    for (const char* name : kFocusNext) {
+        QWidget* widget = byName_.value(QString::fromLatin1(name));
+        if (takesFocusNow(widget, this)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    // Nothing left to play with: a new bankroll, from its menu opened at the first amount.
+    QAction* bankroll = actions_.value(QStringLiteral("mnubankroll"));
+    if (bankroll->isEnabled() && isVisible()) {
+        menuBar()->setActiveAction(bankroll);
+        bankroll->menu()->setActiveAction(actions_.value(QStringLiteral("mnu20")));
+    } else {
+        QMainWindow::focusNextPrevChild(true);
+    }
 }

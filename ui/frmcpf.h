@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QAction;
+class Announcer;
 
 // The table window: shows its Table's controls as widgets built from the widget table, with
 // the menus and the drawing. The game's handlers belong to the Table; the window passes the
@@ -24,18 +25,32 @@ public:
     // The menu command of that name ("mnu20"), or nullptr.
     QAction* action(const QString& name) const { return actions_.value(name); }
 
+    // Tells a screen reader what each player action changed on the table.
+    Announcer* announcer() const { return announcer_; }
+
 signals:
     // Help, Rules and Help, Computer Game: the application opens those windows.
     void rulesRequested();
     void computerGameRequested();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildMenus();
     void buildWidgets();
+    // Once the player's action is over: the focus goes on to what the player most likely
+    // needs next when the focused widget can no longer be used, and the announcer speaks.
+    void settleLater();
+    void settle();
+    void keepFocusUseful();
 
     Table table_;
     QHash<QString, QWidget*> byName_;
     QHash<QString, QAction*> actions_;
+    Announcer* announcer_ = nullptr;
+    bool settling_ = false;
 };
 
 // The product logo, or its copy at twice the resolution for high-density screens.

@@ -149,9 +149,16 @@ LabelView::LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget
     label_.observe([this] { sync(); });
 }
 
+void LabelView::setTakesFocus(std::function<bool()> when) {
+    takesFocus_ = std::move(when);
+    sync();
+}
+
 void LabelView::sync() {
     setVisible(label_.visible());
     setEnabled(label_.enabled());
+    // A label that stops taking the focus keeps it until the window gives it to another.
+    setFocusPolicy(takesFocus_ && takesFocus_() ? Qt::TabFocus : Qt::NoFocus);
     if (label_.font() != font_) {
         font_ = label_.font();
         setFont(drawingFont(font_));
@@ -163,6 +170,7 @@ void LabelView::sync() {
         announceNameChange(this);
     }
     update();
+    emit changed();
 }
 
 void LabelView::paintEvent(QPaintEvent*) {
@@ -181,6 +189,8 @@ void LabelView::paintEvent(QPaintEvent*) {
         p.drawText(line, static_cast<int>(alignment_ | Qt::AlignTop), text);
         line.translate(0, metrics.height());
     }
+    if (hasFocus())
+        drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
@@ -193,6 +203,15 @@ void LabelView::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click)
         label_.Click.raise();
+}
+
+void LabelView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (focusPolicy() != Qt::NoFocus && !event->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        label_.Click.raise();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------- Button
@@ -234,6 +253,18 @@ void ButtonView::paintEvent(QPaintEvent*) {
     }
     if (hasFocus())
         drawFocusFrame(p, rect().adjusted(4, 4, -5, -5));
+}
+
+void ButtonView::keyPressEvent(QKeyEvent* event) {
+    // Space presses the button as in every style; Return and Enter (on the keypad) too, once
+    // a press, however long the key is held.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat() && isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------- TextBox
@@ -280,10 +311,10 @@ void UpDownView::sync() {
     setEnabled(upDown_.enabled());
     if (upDown_.value() != value_) {
         value_ = upDown_.value();
+        // The name stays; a screen reader speaks the new value as the amount it is.
         if (QAccessible::isActive()) {
             QAccessibleValueChangeEvent event(this, value_);
             QAccessible::updateAccessibility(&event);
-            announceNameChange(this);
         }
     }
     update();

@@ -26,23 +26,33 @@ QFont drawingFont(const Font& wanted);
 // at blanks, never after a hyphen.
 QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
-// An opaque, word-wrapping label.
+// An opaque, word-wrapping label. A label that takes the keyboard focus (a one-roll spot
+// holding a winner) is clicked with Space or Return, as with the mouse.
 class LabelView : public QWidget {
     Q_OBJECT
 public:
     LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget* parent);
     const Label& control() const { return label_; }
     Label& control() { return label_; }
+    // Lets the label take the focus from the Tab key while when() holds, asked after every
+    // change of the label.
+    void setTakesFocus(std::function<bool()> when);
+
+signals:
+    // After every change of the label's control.
+    void changed();
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void sync();
 
     Label& label_;
+    std::function<bool()> takesFocus_;
     Qt::Alignment alignment_;
     bool border_;
     bool pressed_ = false;
@@ -52,7 +62,8 @@ private:
     Font font_;
 };
 
-// A push button painted in its back colour with a raised bevel.
+// A push button painted in its back colour with a raised bevel. Space, Return and Enter press
+// it when it has the focus; no button is a default button.
 class ButtonView : public QPushButton {
     Q_OBJECT
 public:
@@ -61,6 +72,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void sync();
