@@ -3,6 +3,7 @@
 // the keyboard focus goes.
 
 #include "replay/replay.h"
+#include "support/rows.h"
 #include "table/table.h"
 #include "ui/accessibility.h"
 #include "ui/frmcpf.h"
@@ -32,8 +33,9 @@ struct Played {
     QString bankroll() { return engine.table().controls().lblBankroll.caption(); }
 };
 
-const char* const kWinOnFour = "up udBet; click cmdOneRoll; up udOneRoll(4); up udOneRoll(4); "
-                               "click cmdEnterOR; die 4; click cmdRoll";
+const QString kWinOnFour =
+    QStringLiteral("up udBet; click cmdOneRoll; up udOneRoll(4); "
+                   "up udOneRoll(4); click cmdEnterOR; die 4; click cmdRoll");
 
 } // namespace
 
@@ -44,30 +46,9 @@ private slots:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("name");
-        auto row = [](const char* moves, const char* widget, const char* name) {
-            QTest::addRow("%s: %s", widget, name) << moves << widget << name;
-        };
-        row("", "lblBankroll", "Bankroll, 100 dollars");
-        row("up udBet; up udBet", "udBet", "Main bet = 10 dollars");
-        row("up udBet; up udBet", "txtBet", "Main bet, 10 dollars");
-        row("click cmdOneRoll; up udOneRoll(4)", "udOneRoll(4)",
-            "One-roll amount on four = 1 dollar");
-        row("click cmdRoll; up udBet", "lblinfo", "");
-        row("", "lblOR(4)", "One-roll spot four: no bet");
-        row("click cmdOneRoll; up udOneRoll(4); click cmdEnterOR", "lblOR(4)",
-            "One-roll bet on four: 1 dollar");
-        row(kWinOnFour, "lblOR(4)",
-            "One-roll bet on four: 2 dollars, a winner; press to take it down");
-        row("up udBet; die 4; click cmdRoll", "lblOR(4)",
-            "One-roll spot four: just rolled, no bet");
-        row("", "lblpoint", "No point");
-        row("up udBet; die 4; click cmdRoll", "lblpoint", "Point 4, first chance");
-        row("up udBet; die 4; click cmdRoll; die 2; click cmdRoll; die 3; click cmdRoll",
-            "lblpoint", "Point 4, third chance");
-        row("up udBet; die 4; click cmdRoll", "lblodds(4)", "Point number 4, pays 2 to 1");
-        row("up udBet; die 4; click cmdRoll", "picdie", "Die, four");
-        row("click cmdRoll", "lblinfo", "You must make a bet.");
-        row("", "cmdRoll", "Roll Die");
+        for (const QStringList& row : readRows(QStringLiteral("accessibility/names.txt"), 3))
+            QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[2]))
+                << QString(row[0]).replace(QStringLiteral("%WIN4"), kWinOnFour) << row[1] << row[2];
     }
     void names() {
         QFETCH(QString, moves);
@@ -84,30 +65,11 @@ private slots:
     void announcements_data() {
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("said");
-        QTest::addRow("a refusal") << "click cmdRoll"
-                                   << "You must make a bet. Bankroll, 100 dollars.";
-        QTest::addRow("a come-out loss")
-            << "up udBet; die 1; click cmdRoll"
-            << "One on the come out is a loser. The amount of your new bet was deducted from "
-               "your bankroll. Your bankroll reflects the automatic re-bet feature. Bankroll, 90 "
-               "dollars.";
-        QTest::addRow("the same loss again")
-            << "up udBet; die 1; click cmdRoll; die 1; click cmdRoll"
-            << "Bankroll, 85 dollars.";
-        QTest::addRow("a one-roll win")
-            << kWinOnFour
-            << "Your one-roll bet on the 4 wins! Take the bet down by clicking it. Point 4, first "
-               "chance. Bankroll, 101 dollars.";
-        QTest::addRow("a point made")
-            << "up udBet; die 4; click cmdRoll; die 4; click cmdRoll"
-            << "The point has been rolled on the first opportunity, paying two-to-one. Your "
-               "bankroll reflects the automatic re-bet feature. Bankroll, 105 dollars.";
-        QTest::addRow("game over")
-            << "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1; click cmdRoll"
-            << "One on the come out is a loser. The amount of your new bet was deducted from "
-               "your bankroll. Automatic re-bet cancelled. Bankroll is low. Your bankroll is "
-               "depleted. Get a new bankroll by clicking above. GAME OVER!!! Bankroll is under "
-               "five dollars. Main bet, 0 dollars. Bankroll, 0 dollars."; // said after every roll
+        for (const QStringList& row :
+             readRows(QStringLiteral("accessibility/announcements.txt"), 3))
+            QTest::newRow(qPrintable(row[0]))
+                << QString(row[1]).replace(QStringLiteral("%WIN4"), kWinOnFour)
+                << row[2].simplified();
     }
     void announcements() {
         QFETCH(QString, moves);
@@ -129,7 +91,7 @@ private slots:
 
     // Pressing a holder through its action is the player's click: a winner comes down.
     void press() {
-        Played t(QString::fromLatin1(kWinOnFour));
+        Played t(kWinOnFour);
         QAccessibleActionInterface* action = t.reader("lblOR(4)")->actionInterface();
         QVERIFY(action != nullptr);
         action->doAction(QAccessibleActionInterface::pressAction());
@@ -165,8 +127,8 @@ private slots:
             "R", "0", "mnubankroll: mnu20");
         row("no winner to reach", "up udBet; die 4; click cmdRoll", "cmdOneRoll", "T", "95",
             "pblogo");
-        row("a winner reached", kWinOnFour, "cmdOneRoll", "T", "101", "lblOR(4)");
-        row("a winner taken down", kWinOnFour, "cmdOneRoll", "TS", "103", "cmdRoll");
+        row("a winner reached", qPrintable(kWinOnFour), "cmdOneRoll", "T", "101", "lblOR(4)");
+        row("a winner taken down", qPrintable(kWinOnFour), "cmdOneRoll", "TS", "103", "cmdRoll");
     }
     void keys() {
         QFETCH(QString, moves);

@@ -8,9 +8,8 @@
 //
 // A step is a line for the replay engine, or: "roll F G ..." (each face queued, then "Roll
 // Die" clicked); "bankroll B [bet N]" (the money set directly, a bet of N already charged);
-// "assign UPDOWN N" (the value set from code, as Bet max sets it); "holder I CAPTION COLOUR"
-// (lblOR(I) written directly; blue, orange or white). Every command must reach the table
-// unless the facts say "delivered=false".
+// "assign UPDOWN N" (the value set from code, as Bet max sets it). Every command must reach the
+// table unless the facts say "delivered=false".
 //
 // A KEY is a variable (Bankroll, Point...), WIDGET.PROPERTY (lblpoint.back, lblodds(4).font.size)
 // or one of: delivered; error ("line N"); boxes (how many message boxes); boxN.text; boxN:FACT
@@ -22,9 +21,9 @@
 
 #include "replay/replay.h"
 #include "replay/state.h"
+#include "support/rows.h"
 #include "table/colours.h"
 #include "table/table.h"
-#include "table/texts.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -187,14 +186,6 @@ Outcome play(const QString& script, bool mayMiss) {
             arrange([&](TableControls& w) {
                 static_cast<UpDown*>(w.byName(word[1]))->setValue(word[2].toInt());
             });
-        } else if (word[0] == u"holder") {
-            arrange([&](TableControls& w) {
-                Label& holder = w.lblOR(word[1].toInt());
-                holder.setCaption(word[2]);
-                holder.setBackColor(word[3] == u"orange"  ? colour::DarkOrange
-                                    : word[3] == u"white" ? colour::White
-                                                          : colour::Blue);
-            });
         } else {
             lines << step.trimmed();
         }
@@ -212,16 +203,6 @@ Outcome play(const QString& script, bool mayMiss) {
         }
     }
     return o;
-}
-
-// ${Name} stands for the program's text of that name.
-QString withTexts(QString value) {
-    static const QRegularExpression name(QStringLiteral("\\$\\{(\\w+)\\}"));
-    for (auto m = name.match(value); m.hasMatch(); m = name.match(value)) {
-        const auto text = textNamed(m.captured(1));
-        value.replace(m.capturedStart(), m.capturedLength(), text ? *text : "<no such text>");
-    }
-    return value;
 }
 
 } // namespace

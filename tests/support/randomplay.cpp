@@ -10,29 +10,16 @@
 namespace {
 
 // Weighted so that games run long enough to go over, and now and then break the bank.
+// clang-format off
 constexpr std::array<std::pair<const char*, int>, 21> kMoves = {{
-    {"ROLL", 12},
-    {"up udBet", 7},
-    {"down udBet", 2},
-    {"click mnumax", 1},
-    {"click mnuMin", 1},
-    {"click mnuAuto", 1},
-    {"click cmdOneRoll", 3},
-    {"UPONEROLL", 8},
-    {"DOWNONEROLL", 2},
-    {"click cmdEnterOR", 3},
-    {"click cmdCancelOR", 1},
-    {"CLICKHOLDER", 3},
-    {"click mnu20", 1},
-    {"click mnu100", 1},
-    {"click mnu1000", 1},
-    {"click mnu5000", 1},
-    {"click mnuabout", 1},
-    {"click cmdokabout", 1},
-    {"up udOneRoll(6)", 2},
-    {"up udOneRoll(1)", 2},
+    {"ROLL", 12}, {"up udBet", 7}, {"down udBet", 2}, {"click mnumax", 1}, {"click mnuMin", 1},
+    {"click mnuAuto", 1}, {"click cmdOneRoll", 3}, {"UPONEROLL", 8}, {"DOWNONEROLL", 2},
+    {"click cmdEnterOR", 3}, {"click cmdCancelOR", 1}, {"CLICKHOLDER", 3}, {"click mnu20", 1},
+    {"click mnu100", 1}, {"click mnu1000", 1}, {"click mnu5000", 1}, {"click mnuabout", 1},
+    {"click cmdokabout", 1}, {"up udOneRoll(6)", 2}, {"up udOneRoll(1)", 2},
     {"click lblOR(6)", 1},
 }};
+// clang-format on
 
 } // namespace
 

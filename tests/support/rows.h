@@ -1,0 +1,14 @@
+#pragma once
+
+// Tables of test cases kept as text under tests/: one row a line, the columns separated by
+// " | "; blank lines and lines starting with '#' are skipped. ${Name} in a cell stands for
+// the program's text of that name, so that no test retypes a message.
+
+#include <QList>
+#include <QStringList>
+
+// The rows of tests/PATH, each with exactly the given number of cells, trimmed.
+QList<QStringList> readRows(const QString& path, int columns);
+
+// The text with every ${Name} replaced by the program's text of that name.
+QString withTexts(QString text);
