@@ -24,8 +24,8 @@
 
 namespace {
 
-constexpr int kDieSize = 39;     // die face, logical pixels
-constexpr int kLogoWidth = 122;  // logo, logical pixels
+constexpr int kDieSize = 39;    // die face, logical pixels
+constexpr int kLogoWidth = 122; // logo, logical pixels
 constexpr int kLogoHeight = 98;
 
 // Where a pip sits on the face's 3 x 3 grid: column 0 is the left one and
@@ -35,16 +35,22 @@ struct Cell {
     int row;
 };
 
-std::vector<Cell> pipCells(int value)
-{
+std::vector<Cell> pipCells(int value) {
     switch (value) {
-    case 1: return {{1, 1}};
-    case 2: return {{2, 0}, {0, 2}};
-    case 3: return {{2, 0}, {1, 1}, {0, 2}};
-    case 4: return {{0, 0}, {2, 0}, {0, 2}, {2, 2}};
-    case 5: return {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}};
-    case 6: return {{0, 0}, {0, 1}, {0, 2}, {2, 0}, {2, 1}, {2, 2}};
-    default: return {};
+    case 1:
+        return {{1, 1}};
+    case 2:
+        return {{2, 0}, {0, 2}};
+    case 3:
+        return {{2, 0}, {1, 1}, {0, 2}};
+    case 4:
+        return {{0, 0}, {2, 0}, {0, 2}, {2, 2}};
+    case 5:
+        return {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}};
+    case 6:
+        return {{0, 0}, {0, 1}, {0, 2}, {2, 0}, {2, 1}, {2, 2}};
+    default:
+        return {};
     }
 }
 
@@ -60,8 +66,7 @@ struct DieStyle {
 
 // Draws a die face of logical side `side` whose top-left corner is at the
 // painter's origin. The caller sets up any scale or rotation.
-void drawDie(QPainter &p, qreal side, int value, const DieStyle &style)
-{
+void drawDie(QPainter& p, qreal side, int value, const DieStyle& style) {
     const qreal half = style.edgeWidth / 2.0;
     const QRectF body(half, half, side - style.edgeWidth, side - style.edgeWidth);
 
@@ -73,21 +78,20 @@ void drawDie(QPainter &p, qreal side, int value, const DieStyle &style)
     p.setBrush(style.pip);
     const qreal centre = side / 2.0;
     const qreal r = style.pipDiameter / 2.0;
-    for (const Cell &c : pipCells(value)) {
-        const QPointF at(centre + (c.col - 1) * style.pipStep, centre + (c.row - 1) * style.pipStep);
+    for (const Cell& c : pipCells(value)) {
+        const QPointF at(centre + (c.col - 1) * style.pipStep,
+                         centre + (c.row - 1) * style.pipStep);
         p.drawEllipse(at, r, r);
     }
 }
 
-QImage blankImage(int width, int height, int scale)
-{
+QImage blankImage(int width, int height, int scale) {
     QImage img(width * scale, height * scale, QImage::Format_RGB888);
     img.fill(Qt::white);
     return img;
 }
 
-QImage makeDieFace(int value, int scale)
-{
+QImage makeDieFace(int value, int scale) {
     QImage img = blankImage(kDieSize, kDieSize, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -111,15 +115,13 @@ QImage makeDieFace(int value, int scale)
 
 // Returns `text` as an outline with its baseline on y = 0 and the left edge of
 // its ink on x = 0.
-QPainterPath baselineOutline(const QString &text, const QFont &font)
-{
+QPainterPath baselineOutline(const QString& text, const QFont& font) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     return QTransform::fromTranslate(-path.boundingRect().left(), 0).map(path);
 }
 
-QImage makeLogo(int scale)
-{
+QImage makeLogo(int scale) {
     QImage img = blankImage(kLogoWidth, kLogoHeight, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -173,7 +175,7 @@ QImage makeLogo(int scale)
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 160));
-    auto place = [&](const QPainterPath &path, qreal baseline) {
+    auto place = [&](const QPainterPath& path, qreal baseline) {
         QTransform t;
         t.translate(left, baseline);
         t.scale(width / path.boundingRect().width(), k);
@@ -185,8 +187,7 @@ QImage makeLogo(int scale)
     return img;
 }
 
-bool save(const QImage &img, const QDir &dir, const QString &name, const char *format)
-{
+bool save(const QImage& img, const QDir& dir, const QString& name, const char* format) {
     const QString path = dir.filePath(name);
     if (!img.save(path, format)) {
         std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));
@@ -198,8 +199,7 @@ bool save(const QImage &img, const QDir &dir, const QString &name, const char *f
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QGuiApplication app(argc, argv);
