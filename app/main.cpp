@@ -12,8 +12,8 @@
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
-    // The menu bar belongs to the table window, above its client area, as the layout has it;
-    // and asking the desktop for a global menu bar of its own costs the start some 20 ms.
+    // The menu bar belongs to the table window, above its client area, as the layout has it,
+    // never to a global menu bar of the desktop's (which Qt would ask the session bus about).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pipfall"));
