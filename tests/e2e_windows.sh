@@ -17,10 +17,7 @@ find_window() {
     timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
 }
 gone() { # window: gone from the screen within five seconds
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
-        sleep 0.1
-    done
+    for _ in $(seq 50); do xdotool search --onlyvisible --name . | grep -qx "$1" || return 0; sleep 0.1; done
     return 1
 }
 keys() { # window key...: there is no window manager, so give it the focus first

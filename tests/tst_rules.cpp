@@ -49,11 +49,12 @@ QString textOf(const QJsonValue& v) {
 }
 
 QString colourName(const QString& hex) {
-    if (hex == colour::Blue.name().toUpper())
-        return QStringLiteral("blue");
-    if (hex == colour::DarkOrange.name().toUpper())
-        return QStringLiteral("orange");
-    return hex == colour::White.name().toUpper() ? QStringLiteral("white") : hex;
+    for (const auto& [colour, name] :
+         {std::pair{colour::Blue, "blue"}, std::pair{colour::DarkOrange, "orange"},
+          std::pair{colour::White, "white"}})
+        if (hex == colour.name().toUpper())
+            return QString::fromLatin1(name);
+    return hex;
 }
 
 QString joined(const QJsonObject& widgets, const QStringList& names, const char* key) {
@@ -228,8 +229,11 @@ private slots:
                 name.clear();
             };
             for (QString line : QString::fromUtf8(in.readAll()).split(u'\n')) {
-                for (auto it = lets.begin(); it != lets.end(); ++it)
-                    line.replace(u'%' + it.key(), it.value());
+                QStringList names = lets.keys(); // the longest first: %ON3AND6 before %ON3
+                std::sort(names.begin(), names.end(),
+                          [](const QString& a, const QString& b) { return a.size() > b.size(); });
+                for (const QString& let : names)
+                    line.replace(u'%' + let, lets[let]);
                 if (line.trimmed().isEmpty() || line.startsWith(u'#'))
                     continue;
                 if (line.startsWith(u"let ")) {

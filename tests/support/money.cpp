@@ -19,11 +19,6 @@ Currency owned(const Table& t) {
     return total;
 }
 
-// The face of the picture the die shows ("imgdie4.bmp").
-int shownFace(const Table& t) {
-    return t.controls().picdie.pictureName().mid(6, 1).toInt();
-}
-
 } // namespace
 
 void MoneyCheck::before(const Table& t, std::size_t facesQueued) {
@@ -42,7 +37,7 @@ QString MoneyCheck::after(const Table& t, std::size_t facesQueued, const QString
     Currency expected = owned_;
     if (facesQueued < faces_) {
         // A roll: the main bet's result, then every one-roll bet riding on it.
-        const int face = shownFace(t);
+        const int face = t.controls().picdie.pictureName().mid(6, 1).toInt(); // "imgdie4.bmp"
         if (point_ == 0) {
             if (face == 1)
                 expected -= bet_;
