@@ -5,6 +5,7 @@
 #endif
 #include "table/die.h"
 #include "table/texts.h"
+#include "ui/language.h"
 #include "ui/qtmessagebox.h"
 #include "ui/windows.h"
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pipfall"));
     // No display name: Qt would append it to every caption ("PIPFALL — Pipfall"), and the
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
+
+    // The player's language, when the game speaks it; English otherwise.
+    const GameLanguage language(chooseLanguage(playerLanguages()));
 
     ClockDieSource die;
     FilePictureLoader pictures;
