@@ -32,6 +32,7 @@
                    "deducted from your bankroll.")                                                 \
     X(Depleted, "Your bankroll is depleted.  Get a new bankroll by clicking above.")              \
     X(BankBroken, "You have broken the bank!!!")                                                   \
+    X(GameOver, "GAME OVER!!!  Bankroll is under five dollars.")                                   \
     X(OverBet, "Your bet cannot be over your bankroll.")                                           \
     X(ReBetDisabled, "Automatic re-bet is disabled.")                                              \
     X(ReBetStands, "Your bankroll reflects the automatic re-bet feature.")                         \
