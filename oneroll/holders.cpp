@@ -1,8 +1,6 @@
 #include "oneroll/holders.h"
 
 #include "table/colours.h"
-#include "table/currency.h"
-#include "table/texts.h"
 
 bool holdsStake(const Label& holder) {
     return isNumeric(holder.caption());
@@ -13,16 +11,17 @@ bool betRides(const Label& holder) {
            holder.backColor() == colour::DarkOrange;
 }
 
-HolderState holderState(const Label& holder, int number) {
-    const bool stake = holdsStake(holder);
-    const bool name = holder.caption() == numberName(number);
-    if (holder.backColor() == colour::Blue && name)
-        return HolderState::NameOnBlue;
-    if (holder.backColor() == colour::DarkOrange && stake)
-        return HolderState::StakeOnDarkOrange;
-    if (holder.backColor() == colour::White && stake)
-        return HolderState::StakeOnWhite;
-    if (holder.backColor() == colour::White && name)
-        return HolderState::NameOnWhite;
-    return HolderState::Illegal;
+OneRollSpot readSpot(const Label& holder) {
+    OneRollSpot spot;
+    spot.justRolled = holder.backColor() == colour::White;
+    if (!holdsStake(holder))
+        return spot;
+    if (holder.backColor() == colour::DarkOrange)
+        spot.bet = OneRollSpot::Bet::Placed;
+    else if (holder.backColor() == colour::White)
+        spot.bet = OneRollSpot::Bet::Winner;
+    else
+        return spot;
+    Currency::fromText(holder.caption(), &spot.stake);
+    return spot;
 }

@@ -3,6 +3,7 @@
 
 #include "oneroll/holders.h"
 #include "table/colours.h"
+#include "table/events.h"
 #include "table/table.h"
 #include "table/texts.h"
 
@@ -29,13 +30,16 @@ void Table::cmdOneRoll_Click() {
     w.lblinfo.setCaption(text::EnterOneRollAmounts);
     w.lblORinfo.setVisible(false);
     w.lblrebet.setVisible(false);
+    Currency returned;
     for (Idx = 1; Idx <= 6; ++Idx) {
         w.lblOneRoll(Idx).setVisible(true);
         w.txtOneRoll(Idx).setVisible(true);
         w.udOneRoll(Idx).setVisible(true);
         // Every bet standing on the table comes back to the bankroll.
-        if (holdsStake(w.lblOR(Idx)))
+        if (holdsStake(w.lblOR(Idx))) {
             Bankroll += textAsMoney(w.lblOR(Idx).caption());
+            returned += textAsMoney(w.lblOR(Idx).caption());
+        }
     }
     for (Idx = 1; Idx <= 6; ++Idx)
         clearOneRollAmount(Idx);
@@ -45,6 +49,7 @@ void Table::cmdOneRoll_Click() {
     showBankroll();
     w.cmdOneRoll.setEnabled(false);
     w.cmdRoll.setEnabled(false);
+    tell(event::OneRollPanelOpened{returned});
 }
 
 void Table::udOneRoll_Change(int /*Index*/) {
@@ -63,6 +68,7 @@ void Table::cmdEnterOR_Click() {
         // Too expensive: refuse the whole set and clear the amounts.
         w.lblBankroll.setCaption(QString());
         w.txtBet.setText(QString());
+        tell(event::Refused{event::Refused::Why::OneRollsTooDear});
         MsgAnswer = platform_.messages.show(text::OneRollsTooDear);
         if (MsgAnswer == 1) {
             showBankroll();
@@ -82,6 +88,7 @@ void Table::cmdEnterOR_Click() {
     if (nothingEntered) {
         w.lblinfo.setVisible(true);
         w.lblinfo.setCaption(text::NoOneRollsEntered);
+        tell(event::Refused{event::Refused::Why::NoOneRollsEntered});
         w.cmdCancelOR.setVisible(true);
         for (Idx = 1; Idx <= 6; ++Idx) {
             if (w.lblOR(Idx).backColor() == colour::Blue)
@@ -100,6 +107,7 @@ void Table::cmdEnterOR_Click() {
             holder.setCaption(amount);
             holder.setBackColor(colour::DarkOrange);
             Bankroll -= textAsMoney(amount);
+            tell(event::OneRollPlaced{Idx, textAsMoney(amount)});
         } else {
             holder.setBackColor(colour::Blue);
         }
@@ -123,6 +131,7 @@ void Table::cmdEnterOR_Click() {
     if (Point == 0 && Bankroll < dollars(MinimumBet)) {
         w.lblinfo.setVisible(true);
         w.lblinfo.setCaption(text::Depleted);
+        tell(event::BankrollDepleted{});
     }
     w.cmdOneRoll.setEnabled(true);
 }
@@ -138,12 +147,14 @@ void Table::cmdCancelOR_Click() {
     w.cmdCancelOR.setVisible(false);
     w.cmdOneRoll.setEnabled(true);
     w.cmdRoll.setEnabled(true);
+    tell(event::OneRollPanelCancelled{});
 }
 
 void Table::lblOR_Click(int Index) {
     Label& holder = w.lblOR(Index);
     if (holder.backColor() == colour::White && holdsStake(holder)) {
         // Take the winning bet down: its stake comes back; the holder stays white.
+        tell(event::WinnerTakenDown{Index, textAsMoney(holder.caption())});
         Bankroll += textAsMoney(holder.caption());
         holder.setCaption(numberName(Index));
         w.txtOneRoll(Index).setText(QStringLiteral("0"));
@@ -203,17 +214,21 @@ void Table::settleOneRollBets(int face) {
         if (Idx == face) {
             // Four-to-one; the stake stays on the holder.
             Bankroll += textAsMoney(holder.caption()) * OneRollPays;
+            tell(event::OneRollWon{Idx, textAsMoney(holder.caption()),
+                                   textAsMoney(holder.caption()) * OneRollPays});
             w.lblORinfo.setCaption(text::OneRollWinsBefore + QString::number(Idx) +
                                    text::OneRollWinsAfter);
             w.lblORinfo.setVisible(true);
             ORWon = true;
         } else {
             holder.setBackColor(colour::Blue);
+            tell(event::OneRollLost{Idx, textAsMoney(holder.caption())});
         }
     }
     if (ORActive && !ORWon) {
         w.lblORinfo.setVisible(true);
         w.lblORinfo.setCaption(text::AllOneRollsLost);
+        tell(event::AllOneRollsLost{});
     }
     ORWon = false;
     ORActive = false;

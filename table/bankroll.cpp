@@ -1,12 +1,14 @@
 // A new bankroll: the old money, the bet and the one-roll bets are dropped, and the table
 // is made ready for a new series.
 
+#include "table/events.h"
 #include "table/table.h"
 
 void Table::newBankroll_Click(int amount) {
     w.lblrebet.setVisible(false);
     Bankroll = dollars(amount);
     showBankroll();
+    tell(event::NewBankroll{Bankroll});
     w.txtBet.setText(QStringLiteral("0"));
     w.udBet.setEnabled(true);
     // Nothing is charged any more, so setting the bet to 0 below refunds nothing.

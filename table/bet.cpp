@@ -1,5 +1,6 @@
 // The main bet: every change is charged to or refunded from the bankroll at once.
 
+#include "table/events.h"
 #include "table/table.h"
 #include "table/texts.h"
 
@@ -11,11 +12,13 @@ void Table::udBet_Change() {
     Bankroll -= dollars(w.udBet.value()) - dollars(PrevBet);
     PrevBet = w.udBet.value();
     showBankroll();
+    tell(event::BetChanged{bet()});
     if (Bankroll < dollars(0)) {
         // More than the money available: refuse, and take the bet back a step.
         w.udBet.setEnabled(false);
         w.lblBankroll.setCaption(QString());
         w.txtBet.setText(QString());
+        tell(event::Refused{event::Refused::Why::BetOverBankroll});
         MsgAnswer = platform_.messages.show(text::OverBet);
         int newValue = w.udBet.value() - BetStep;
         if (MsgAnswer == 1) {

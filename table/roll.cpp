@@ -2,6 +2,7 @@
 
 #include "table/colours.h"
 #include "table/die.h"
+#include "table/events.h"
 #include "table/table.h"
 #include "table/texts.h"
 
@@ -20,6 +21,8 @@ std::optional<std::int16_t> Table::RollDie() {
         return std::nullopt;
     }
     w.picdie.setPicture(picture, fileName);
+    face_ = face;
+    tell(event::Rolled{face});
     return face;
 }
 
@@ -40,6 +43,7 @@ void Table::cmdRoll_Click() {
     if (w.udBet.value() < MinimumBet) {
         w.lblinfo.setVisible(true);
         w.lblinfo.setCaption(text::MustBet);
+        tell(event::Refused{event::Refused::Why::NoBet});
         return;
     }
 
@@ -73,11 +77,13 @@ void Table::cmdRoll_Click() {
             PointRolls = 0;
             w.lblbetresult.setVisible(true);
             w.lblbetresult.setCaption(text::ComeOutOneLoses);
+            tell(event::ComeOutLost{bet()});
             rebet();
         } else if (face == 6) {
             Bankroll += bet() * ComeOutSixPays;
             showBankroll();
             BetWon = true;
+            tell(event::ComeOutWon{bet(), bet() * ComeOutSixPays});
             rebet();
             PointRolls = 0;
             w.lblbetresult.setVisible(true);
@@ -93,11 +99,13 @@ void Table::cmdRoll_Click() {
             odds.setBackColor(colour::Green);
             w.lblpoint.setBackColor(colour::Green);
             w.lblcout(4).setBackColor(colour::Blue);
+            tell(event::PointSet{Point});
         }
     } else {
         // A chance for the point.
         PointRolls += 1;
         if (face == Point) {
+            const int made = Point;
             BetWon = true;
             closePointDisplay();
             w.lblbetresult.setVisible(true);
@@ -116,6 +124,7 @@ void Table::cmdRoll_Click() {
                 showBankroll();
                 w.lblbetresult.setCaption(text::PointThirdChance);
             }
+            tell(event::PointMade{made, PointRolls, bet() * PointPays.at(PointRolls - 1)});
             rebet();
         } else if (face == 1) {
             BetLost = true;
@@ -124,6 +133,7 @@ void Table::cmdRoll_Click() {
             w.lblbetresult.setCaption(text::OneLoses);
             Bankroll -= bet();
             showBankroll();
+            tell(event::PointLost{Point, event::PointLost::Why::RolledOne, bet()});
             rebet();
             closePointDisplay();
             w.lblpoint.setBackColor(colour::PaleBlue);
@@ -132,11 +142,14 @@ void Table::cmdRoll_Click() {
             w.lblodds(Point).setCaption(text::PaysOneToOne);
             w.lblodds(Point).setBackColor(colour::Yellow);
             w.lblpoint.setBackColor(colour::Yellow);
+            tell(event::ChanceMissed{Point, 1});
         } else if (PointRolls == 2) {
             w.lblodds(Point).setCaption(text::PaysTwoToOne);
             w.lblodds(Point).setBackColor(colour::Red);
             w.lblpoint.setBackColor(colour::Red);
+            tell(event::ChanceMissed{Point, 2});
         } else if (PointRolls == 3) {
+            const int missed = Point;
             Bankroll -= bet();
             showBankroll();
             closePointDisplay();
@@ -145,6 +158,7 @@ void Table::cmdRoll_Click() {
             w.lblbetresult.setCaption(text::ThreeMisses);
             w.lblbetresult.setVisible(true);
             BetLost = true;
+            tell(event::PointLost{missed, event::PointLost::Why::ThreeMisses, bet()});
             rebet();
         }
     }
@@ -159,6 +173,7 @@ void Table::cmdRoll_Click() {
         if (Bankroll < dollars(MinimumBet)) {
             w.lblinfo.setVisible(true);
             w.lblinfo.setCaption(text::Depleted);
+            tell(event::BankrollDepleted{});
         }
     }
     if (Bankroll + bet() >= dollars(MinimumBet)) {
@@ -185,6 +200,7 @@ void Table::cmdRoll_Click() {
         w.udBet.setEnabled(false);
         w.mnuMin.setEnabled(false);
         w.mnumax.setEnabled(false);
+        tell(event::BankBroken{});
     }
     // The one-roll button follows the roll button when this roll ended the game.
     if (!bankBroken && w.cmdRoll.enabled())

@@ -1,5 +1,8 @@
 #include "table/table.h"
 
+#include "table/events.h"
+#include "table/texts.h"
+
 Table::Table(Platform& platform) : platform_(platform) {
     bindHandlers();
     Form_Load();
@@ -42,10 +45,37 @@ void Table::mnuabout_Click() {
     w.pblogo.setVisible(false);
     w.lblabout.setVisible(true);
     w.cmdokabout.setVisible(true);
+    tell(event::AboutOpened{});
 }
 
 void Table::cmdokabout_Click() {
     w.cmdokabout.setVisible(false);
     w.lblabout.setVisible(false);
     w.pblogo.setVisible(true);
+    tell(event::AboutClosed{});
+}
+
+void Table::listen(std::function<void(const TableEvent&)> listener) {
+    listeners_.push_back(std::move(listener));
+}
+
+void Table::tell(const TableEvent& event) const {
+    for (const auto& listener : listeners_)
+        listener(event);
+}
+
+OneRollSpot Table::oneRollSpot(int number) const {
+    return readSpot(w.lblOR(number));
+}
+
+Table::Standing Table::standing() const {
+    // Only a new bankroll brings back the roll: it went with the game-over notice, or with
+    // the notice that the bank is broken.
+    if (w.cmdRoll.enabled())
+        return Standing::Playing;
+    if (w.lblgameover.visible())
+        return Standing::GameOver;
+    if (w.lblinfo.visible() && w.lblinfo.caption() == text::BankBroken)
+        return Standing::BankBroken;
+    return Standing::Playing;
 }

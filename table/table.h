@@ -1,18 +1,26 @@
 #pragma once
 
+#include "oneroll/holders.h"
 #include "table/currency.h"
+#include "table/events.h"
 #include "table/rules.h"
 #include "table/seams.h"
 #include "table/tablecontrols.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 // The game table: the variables that carry the game from one player action to the next, the
 // table window's controls, and their handlers. The rest of the table's state lives in its
 // controls (the bet is udBet's value, a one-roll bet is its holder's caption and colour), and
 // the handlers read it afresh each time. Building a table binds each handler to its control's
 // event; the window, when there is one, only shows the controls and passes clicks on.
+//
+// The handlers tell their listeners what happened as they go (events.h), and the table
+// answers questions about the game in its own terms, so that nobody outside it has to read
+// the game from its captions and colours.
 class Table {
 public:
     explicit Table(Platform& platform);
@@ -69,6 +77,23 @@ public:
     void mnuabout_Click();
     void cmdokabout_Click();
 
+    // Tells listener every event of the handlers from now on, in the order they happen.
+    void listen(std::function<void(const TableEvent&)> listener);
+
+    // The point on the table, 2 to 5; 0 while the next roll is a come-out roll.
+    int point() const { return Point; }
+    // Which of the point's chances the next roll is, 1 to 3; 0 with no point on.
+    int pointChance() const { return Point == 0 ? 0 : PointRolls + 1; }
+    // The face the die shows, 1 to 6; 0 before the first roll.
+    int face() const { return face_; }
+    // The main bet, charged to the bankroll.
+    Currency mainBet() const { return bet(); }
+    // The one-roll bet on a number (1 to 6) and its stake.
+    OneRollSpot oneRollSpot(int number) const;
+    // Whether the table has stopped for good until a new bankroll.
+    enum class Standing { Playing, GameOver, BankBroken };
+    Standing standing() const;
+
     TableControls& controls() { return w; }
     const TableControls& controls() const { return w; }
     Platform& platform() const { return platform_; }
@@ -94,9 +119,12 @@ private:
 
     // The main bet as money.
     Currency bet() const { return dollars(w.udBet.value()); }
+    void tell(const TableEvent& event) const;
     void showBankroll();
     void bindHandlers();
 
     TableControls w;
     Platform& platform_;
+    int face_ = 0;
+    std::vector<std::function<void(const TableEvent&)>> listeners_;
 };

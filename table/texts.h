@@ -38,6 +38,7 @@ struct Text {
 
     friend QString operator+(const Text& a, const QString& b) { return a.toString() + b; }
     friend QString operator+(const QString& a, const Text& b) { return a + b.toString(); }
+    friend QString operator+(const Text& a, QChar b) { return a.toString() + b; }
     friend bool operator==(const Text& a, const QString& b) { return a.toString() == b; }
 };
 
@@ -73,6 +74,8 @@ struct Text {
     /*: "Above" is the Bankroll menu, where a new bankroll is taken. */                            \
     X(Depleted, QT_TRANSLATE_NOOP("Table", "Your bankroll is depleted.  Get a new bankroll by "   \
                 "clicking above."))                                                                \
+    /*: The game-over notice; at most two lines of 281 pixels at 17 points, bold. */               \
+    X(GameOver, QT_TRANSLATE_NOOP("Table", "GAME OVER!!!  Bankroll is under five dollars."))       \
     X(BankBroken, QT_TRANSLATE_NOOP("Table", "You have broken the bank!!!"))                       \
     /*: A message box. */                                                                          \
     X(OverBet, QT_TRANSLATE_NOOP("Table", "Your bet cannot be over your bankroll."))               \

@@ -58,7 +58,7 @@ const std::array<WidgetRow, 66> kTableWidgets = {{
     {.name = "lblpoint", .kind = Kind::Label, .geometry = {9480, 1440, 1815, 495}, .caption = text::NoPoint, .font = {"Arial", 18, false}, .back = 0xC0C0FF, .flags = Visible | Enabled},
     {.name = "lblbetresult", .kind = Kind::Label, .geometry = {360, 5880, 4575, 1095}, .caption = QT_TRANSLATE_NOOP("Table", "Six on the come out is a winner. The amount of your bet is added to your Bankroll."), .font = {"Arial", 14.25, false}, .back = 0xFF8000, .flags = Enabled},
     {.name = "lblinfo", .kind = Kind::Label, .geometry = {240, 2400, 2775, 1695}, .caption = QT_TRANSLATE_NOOP("Table", "Your indicated bet exceeds your bankroll.  Please lower your bet."), .font = {"Arial", 14.25, false}, .back = 0xFF8000, .flags = Enabled},
-    {.name = "lblgameover", .kind = Kind::Label, .geometry = {960, 7080, 4215, 855}, .caption = QT_TRANSLATE_NOOP("Table", "GAME OVER!!!  Bankroll is under five dollars."), .font = {"Arial", 17.25, true}, .back = 0xFF0000, .flags = Enabled},
+    {.name = "lblgameover", .kind = Kind::Label, .geometry = {960, 7080, 4215, 855}, .caption = text::GameOver, .font = {"Arial", 17.25, true}, .back = 0xFF0000, .flags = Enabled},
     {.name = "lblORinfo", .kind = Kind::Label, .geometry = {6360, 7080, 4935, 855}, .caption = text::AllOneRollsLost, .font = {"Arial", 17.25, false}, .back = 0xFF8000, .flags = Enabled},
     {.name = "lblOneRoll(6)", .kind = Kind::Label, .geometry = {9960, 6480, 495, 375}, .caption = "6", .font = {"MS Sans Serif", 18, true}, .back = 0x0000FF, .flags = Enabled | AlignRight},
     {.name = "lblOneRoll(5)", .kind = Kind::Label, .geometry = {9960, 6000, 495, 375}, .caption = "5", .font = {"MS Sans Serif", 18, true}, .back = 0x0000FF, .flags = Enabled | AlignRight},

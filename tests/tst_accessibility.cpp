@@ -16,14 +16,25 @@
 
 namespace {
 
-// The table window after the moves, each a line for the replay engine.
+// Runs one move for the replay engine, or "bankroll N": the money set directly, as a test
+// arranges a bankroll that play would take too long to reach.
+bool runMove(ReplayEngine& engine, const QString& move, int n) {
+    const QStringList words = move.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() == 2 && words[0] == u"bankroll") {
+        engine.table().Bankroll = Currency::fromDollars(words[1].toLongLong());
+        return true;
+    }
+    return engine.runLine(move, n);
+}
+
+// The table window after the moves, separated by ";".
 struct Played {
     ReplayEngine engine{[](const std::string&) {}};
     explicit Played(const QString& moves) {
         QVERIFY(engine.start());
         int n = 0;
-        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts)) {
-            QVERIFY2(engine.runLine(line.trimmed(), ++n), qPrintable(engine.error()));
+        for (const QString& move : moves.split(u';', Qt::SkipEmptyParts)) {
+            QVERIFY2(runMove(engine, move.trimmed(), ++n), qPrintable(engine.error()));
             QCoreApplication::processEvents(); // the window settles after every action
         }
     }
@@ -61,7 +72,7 @@ private slots:
         QTEST(said, "name");
     }
 
-    // After each action the announcer, a notification, says once what the action changed.
+    // After each action the announcer, a notification, says once what the action did.
     void announcements_data() {
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("said");
@@ -69,19 +80,20 @@ private slots:
              readRows(QStringLiteral("accessibility/announcements.txt"), 3))
             QTest::newRow(qPrintable(row[0]))
                 << QString(row[1]).replace(QStringLiteral("%WIN4"), kWinOnFour)
-                << row[2].simplified();
+                << withTexts(row[2]).simplified();
     }
     void announcements() {
         QFETCH(QString, moves);
         Played t({});
         QSignalSpy spy(t.engine.window()->announcer(), &Announcer::announced);
         int n = 0;
-        for (const QString& line : moves.split(u';', Qt::SkipEmptyParts)) {
-            QVERIFY(t.engine.runLine(line.trimmed(), ++n));
+        for (const QString& move : moves.split(u';', Qt::SkipEmptyParts)) {
             const int before = static_cast<int>(spy.size());
+            QVERIFY2(runMove(t.engine, move.trimmed(), ++n), qPrintable(t.engine.error()));
             QCoreApplication::processEvents();
             QVERIFY(spy.size() <= before + 1); // one announcement at most for each action
         }
+        QVERIFY(!spy.isEmpty());
         QAccessibleInterface* reader =
             QAccessible::queryAccessibleInterface(t.engine.window()->announcer());
         QCOMPARE(reader->role(), QAccessible::Notification);
@@ -123,10 +135,16 @@ private slots:
         row("Return rolls", "up udBet; die 1", "cmdRoll", "R", "90", "cmdRoll");
         row("Enter bets, then roll", "click cmdOneRoll; up udOneRoll(4)", "cmdEnterOR", "E", "99",
             "cmdRoll");
+        // No menu opens by itself: the notice that the game is over takes the focus, and opens
+        // the Bankroll menu when the player presses it.
         row("game over", "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1", "cmdRoll",
-            "R", "0", "mnubankroll: mnu20");
+            "R", "0", "lblgameover");
+        row("game over, pressed", "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1",
+            "cmdRoll", "RR", "0", "mnubankroll: mnu20");
+        row("the broken bank", "bankroll 100010; up udBet; die 6", "cmdRoll", "R", "100010",
+            "lblinfo");
         row("no winner to reach", "up udBet; die 4; click cmdRoll", "cmdOneRoll", "T", "95",
-            "pblogo");
+            "picdie");
         row("a winner reached", qPrintable(kWinOnFour), "cmdOneRoll", "T", "101", "lblOR(4)");
         row("a winner taken down", qPrintable(kWinOnFour), "cmdOneRoll", "TS", "103", "cmdRoll");
     }
@@ -159,6 +177,62 @@ private slots:
                                                     : target->objectName();
             QCOMPARE(focused, focus);
         }
+        window->close();
+    }
+
+    // Tab goes round every focus stop of the table, and each shows that it has the focus: a
+    // widget that would show nothing is no stop. Disabled and hidden widgets are no stops.
+    void focusStops_data() {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("stops"); // in tab order, from the first after the start
+        const QString gameOver = QStringLiteral(
+            "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1; click cmdRoll");
+        QTest::newRow("start") << QString() << "udBet cmdRoll cmdOneRoll";
+        QTest::newRow("a point on") << "up udBet; die 4; click cmdRoll"
+                                    << "picdie cmdRoll cmdOneRoll";
+        QTest::newRow("one-roll panel")
+            << "click cmdOneRoll"
+            << "udBet udOneRoll(1) udOneRoll(2) udOneRoll(3) udOneRoll(4) udOneRoll(5) "
+               "cmdEnterOR udOneRoll(6) cmdCancelOR";
+        QTest::newRow("a winner on the table")
+            << kWinOnFour << "picdie cmdRoll cmdOneRoll lblOR(4)";
+        QTest::newRow("about panel") << "click mnuabout"
+                                     << "udBet cmdRoll cmdOneRoll cmdokabout";
+        QTest::newRow("game over") << gameOver << "picdie lblgameover";
+        QTest::newRow("broken bank") << "bankroll 100010; up udBet; die 6; click cmdRoll"
+                                     << "picdie lblinfo";
+    }
+    void focusStops() {
+        QFETCH(QString, moves);
+        Played t(moves);
+        FrmCPF* window = t.engine.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QStringList visited;
+        QTest::keyClick(window, Qt::Key_Tab);
+        for (int n = 0; n < 30; ++n) {
+            QCoreApplication::processEvents();
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused != nullptr);
+            const QString name = focused->objectName();
+            if (visited.contains(name))
+                break;
+            visited << name;
+            QVERIFY2(focused->isVisible() && focused->isEnabled(), qPrintable(name));
+            const QImage marked = focused->grab().toImage();
+            focused->clearFocus();
+            const QImage plain = focused->grab().toImage();
+            focused->setFocus(Qt::TabFocusReason);
+            QVERIFY2(marked != plain, qPrintable(name + QStringLiteral(" shows no focus mark")));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        // The chain is a circle: compare it from the first stop of the expected order.
+        QFETCH(QString, stops);
+        const QStringList wanted = stops.split(u' ');
+        const qsizetype start = visited.indexOf(wanted.first());
+        QVERIFY2(start >= 0, qPrintable(visited.join(u' ')));
+        QCOMPARE((visited.mid(start) + visited.mid(0, start)).join(u' '), wanted.join(u' '));
         window->close();
     }
 

@@ -1,8 +1,7 @@
 #include "ui/accessibility.h"
 
-#include "oneroll/holders.h"
-#include "table/colours.h"
-#include "table/texts.h"
+#include "ui/announcement.h"
+#include "ui/frmcpf.h"
 #include "ui/widgets.h"
 
 #include <QAccessibleWidget>
@@ -57,87 +56,90 @@ std::pair<QStringView, int> splitName(const QString& name) {
     return {QStringView(name).left(open), QStringView(name).sliced(open + 1).chopped(1).toInt()};
 }
 
-// "95 dollars", "1 dollar"; a box a handler has blanked is "empty".
-QString dollars(const QString& amount) {
-    if (amount.isEmpty())
-        return QStringLiteral("empty");
-    return amount + (amount == u"1" ? QStringLiteral(" dollar") : QStringLiteral(" dollars"));
+const Table* tableOf(const QWidget* widget) {
+    const auto* window = qobject_cast<const FrmCPF*>(widget->window());
+    return window != nullptr ? &window->table() : nullptr;
 }
 
-QString number(int index) {
-    return index >= 1 && index <= 6 ? numberName(index).toLower() : QString::number(index);
+QString pointName(const Table& table) {
+    if (table.point() == 0)
+        return ActionWords::tr("No point");
+    return ActionWords::tr("Point %1, %2")
+        .arg(table.point())
+        .arg(ActionWords::chance(table.pointChance()));
 }
 
-QString pointName(const Label& label, const QString& caption) {
-    if (!caption.startsWith(text::PointIs))
-        return caption == text::NoPoint ? QStringLiteral("No point") : caption;
-    QString name = QStringLiteral("Point ") + caption.sliced(text::PointIs.size());
-    if (label.backColor() == colour::Green)
-        name += QStringLiteral(", first chance");
-    else if (label.backColor() == colour::Yellow)
-        name += QStringLiteral(", second chance");
-    else if (label.backColor() == colour::Red)
-        name += QStringLiteral(", third chance");
-    return name;
-}
-
-QString holderName(const Label& label, int index, const QString& caption) {
-    const QString spot = QStringLiteral("One-roll spot %1: ").arg(number(index));
-    const QString bet =
-        QStringLiteral("One-roll bet on %1: %2").arg(number(index), dollars(caption));
-    switch (holderState(label, index)) {
-    case HolderState::NameOnBlue:
-        return spot + QStringLiteral("no bet");
-    case HolderState::StakeOnDarkOrange:
-        return bet;
-    case HolderState::StakeOnWhite:
-        return bet + QStringLiteral(", a winner; press to take it down");
-    case HolderState::NameOnWhite:
-        return spot + QStringLiteral("just rolled, no bet");
-    case HolderState::Illegal:
+QString spotName(const Table& table, int number) {
+    const OneRollSpot spot = table.oneRollSpot(number);
+    const QString name = ActionWords::number(number);
+    switch (spot.bet) {
+    case OneRollSpot::Bet::Placed:
+        return ActionWords::tr("One-roll bet on %1: %2")
+            .arg(name, ActionWords::dollars(spot.stake));
+    case OneRollSpot::Bet::Winner:
+        return ActionWords::tr("One-roll bet on %1: %2, a winner; press to take it down")
+            .arg(name, ActionWords::dollars(spot.stake));
+    case OneRollSpot::Bet::None:
         break;
     }
-    return spot + caption;
+    return spot.justRolled ? ActionWords::tr("One-roll spot %1: just rolled, no bet").arg(name)
+                           : ActionWords::tr("One-roll spot %1: no bet").arg(name);
 }
 
-QString labelName(const Label& label, QStringView base, int index) {
-    const QString caption = label.caption().simplified();
-    if (base == u"lblBankroll")
-        return QStringLiteral("Bankroll, ") + dollars(caption);
-    if (base == u"lblpoint")
-        return pointName(label, caption);
-    if (base == u"lblOR")
-        return holderName(label, index, caption);
-    if (base == u"lblodds")
-        return QStringLiteral("Point number %1").arg(index) +
-               (caption.endsWith(u"to 1") ? QStringLiteral(", pays ") + caption : QString());
-    return caption;
+// The notice that the table has stopped, while it is a focus stop that leads on.
+QString endNoticeName(const Label& label) {
+    return label.caption().simplified() + u' ' +
+           ActionWords::tr("Press Return to choose a new bankroll.");
+}
+
+QString labelName(const Label& label, const Table* table, QStringView base, int index) {
+    if (table != nullptr) {
+        if (base == u"lblBankroll")
+            return ActionWords::tr("Bankroll, %1").arg(ActionWords::dollars(table->Bankroll));
+        if (base == u"lblpoint")
+            return pointName(*table);
+        if (base == u"lblOR")
+            return spotName(*table, index);
+        if (base == u"lblodds")
+            return table->point() == index ? ActionWords::tr("Point number %1, %2")
+                                                 .arg(index)
+                                                 .arg(ActionWords::pays(table->pointChance()))
+                                           : ActionWords::tr("Point number %1").arg(index);
+        const Table::Standing standing = table->standing();
+        if ((base == u"lblgameover" && standing == Table::Standing::GameOver) ||
+            (base == u"lblinfo" && standing == Table::Standing::BankBroken))
+            return endNoticeName(label);
+    }
+    return label.caption().simplified();
 }
 
 // What a bet amount is for: "Main bet", "One-roll amount on four".
 QString amountPurpose(QStringView base, int index) {
     if (base == u"udBet" || base == u"txtBet")
-        return QStringLiteral("Main bet");
+        return ActionWords::tr("Main bet");
     if (base == u"udOneRoll" || base == u"txtOneRoll")
-        return QStringLiteral("One-roll amount on %1").arg(number(index));
+        return ActionWords::tr("One-roll amount on %1").arg(ActionWords::number(index));
     return {};
 }
 
 // A bet amount shown in a text box: "Main bet, 10 dollars".
-QString amountName(QStringView base, int index, const QString& amount) {
+QString amountName(const Table* table, QStringView base, int index, const QString& shown) {
     const QString purpose = amountPurpose(base, index);
-    return purpose.isEmpty() ? amount : purpose + QStringLiteral(", ") + dollars(amount);
+    if (purpose.isEmpty() || table == nullptr)
+        return shown;
+    const int amount = base == u"txtBet" ? table->controls().udBet.value()
+                                         : table->controls().udOneRoll(index).value();
+    return purpose + QStringLiteral(", ") + ActionWords::dollars(Currency::fromDollars(amount));
 }
 
-QString pictureName(const PictureBox& picture, QStringView base) {
+QString pictureName(const Table* table, QStringView base) {
     if (base == u"pblogo")
-        return QStringLiteral("Pipfall logo");
-    const QString file = picture.pictureName(); // "imgdie4.bmp"
-    if (base != u"picdie")
-        return file;
-    if (file.isEmpty())
-        return QStringLiteral("Die, not rolled yet");
-    return QStringLiteral("Die, ") + number(QStringView(file).sliced(6, 1).toInt());
+        return ActionWords::tr("Pipfall logo");
+    if (base != u"picdie" || table == nullptr)
+        return {};
+    if (table->face() == 0)
+        return ActionWords::tr("Die, not rolled yet");
+    return ActionWords::tr("Die, %1").arg(ActionWords::number(table->face()));
 }
 
 class NamedWidget : public QAccessibleWidget {
@@ -236,7 +238,8 @@ public:
 private:
     UpDown& upDown() const { return static_cast<UpDownView*>(widget())->control(); }
     QString amount() const {
-        return widget()->isHidden() ? QString() : dollars(QString::number(upDown().value()));
+        return widget()->isHidden() ? QString()
+                                    : ActionWords::dollars(Currency::fromDollars(upDown().value()));
     }
 };
 
@@ -250,24 +253,6 @@ public:
                                       : QAccessibleWidget::text(t);
     }
 };
-
-// What the announcer watches, in the order it speaks them.
-constexpr std::array<const char*, 8> kAnnounced = {
-    "lblORinfo", "lblpoint",    "lblbetresult", "lblrebet",
-    "lblinfo",   "lblgameover", "txtBet",       "lblBankroll",
-};
-
-// What the announcer says of a watched widget; the end of a point goes unsaid, for the bet's
-// outcome tells it.
-QString spoken(const QWidget* widget) {
-    const QString name = accessibleName(widget);
-    return name == u"No point" ? QString() : name;
-}
-
-// Said only while the player is not setting an amount with an up-down, which speaks itself.
-bool followsAmounts(const QString& name) {
-    return name == u"txtBet" || name == u"lblBankroll";
-}
 
 QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
     if (className == u"LabelView") {
@@ -309,14 +294,15 @@ QString accessibleName(const QWidget* widget) {
         return {};
     const QString objectName = widget->objectName();
     const auto [base, index] = splitName(objectName);
+    const Table* table = tableOf(widget);
     if (const auto* label = qobject_cast<const LabelView*>(widget))
-        return labelName(label->control(), base, index);
+        return labelName(label->control(), table, base, index);
     if (qobject_cast<const UpDownView*>(widget) != nullptr)
         return amountPurpose(base, index);
     if (const auto* box = qobject_cast<const TextBoxView*>(widget))
-        return amountName(base, index, box->control().text());
-    if (const auto* picture = qobject_cast<const PictureView*>(widget))
-        return pictureName(picture->control(), base);
+        return amountName(table, base, index, box->control().text());
+    if (qobject_cast<const PictureView*>(widget) != nullptr)
+        return pictureName(table, base);
     return widget->accessibleName();
 }
 
@@ -328,45 +314,34 @@ void installAccessibility() {
     Q_UNUSED(installed);
 }
 
-Announcer::Announcer(const QHash<QString, QWidget*>& byName, QWidget* parent) : QWidget(parent) {
+Announcer::Announcer(Table& table, QWidget* parent)
+    : QWidget(parent), table_(table), bankroll_(table.Bankroll) {
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
     hide();
-    for (const char* name : kAnnounced) {
-        QWidget* widget = byName.value(QString::fromLatin1(name));
-        Q_ASSERT_X(widget != nullptr, "Announcer", name);
-        watched_.push_back({widget, spoken(widget)});
-    }
-}
-
-void Announcer::sayAgain(const QString& objectName) {
-    for (Watched& watched : watched_) {
-        if (watched.widget->objectName() == objectName)
-            watched.said.clear();
-    }
+    table.listen([this](const TableEvent& happened) { events_.push_back(happened); });
 }
 
 void Announcer::announce() {
     // A message box in front says what it has to say; the table speaks once it has gone.
-    if (QApplication::activeModalWidget() != nullptr)
+    if (QApplication::activeModalWidget() != nullptr || events_.empty())
         return;
+    const std::vector<TableEvent> events = std::move(events_);
+    events_.clear();
+    // The up-down says the amount it sets, and the bankroll follows the bet.
     const bool settingAmount = qobject_cast<UpDownView*>(QApplication::focusWidget()) != nullptr;
-    QStringList parts;
-    for (Watched& watched : watched_) {
-        const QString now = spoken(watched.widget);
-        if (now == watched.said || (settingAmount && followsAmounts(watched.widget->objectName())))
-            continue;
-        watched.said = now;
-        if (!now.isEmpty())
-            parts << (now.back().isPunct() ? now : now + u'.');
-    }
-    if (parts.isEmpty())
+    const bool sayBankroll =
+        ActionWords::rollPressed(events) || (table_.Bankroll != bankroll_ && !settingAmount);
+    bankroll_ = table_.Bankroll;
+    const QString said = ActionWords::text(
+        events, settingAmount, sayBankroll ? std::optional(table_.Bankroll) : std::nullopt);
+    if (said.isEmpty())
         return;
     // Shown anew, as a notification appears, so that a screen reader speaks it.
     hide();
-    text_ = parts.join(u' ');
+    text_ = said;
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
     show();

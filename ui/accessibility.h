@@ -5,7 +5,8 @@
 // bet on four: 10 dollars") and is worked out from its properties whenever it is asked for,
 // so it is always current and costs nothing while no screen reader listens.
 
-#include <QHash>
+#include "table/table.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -23,32 +24,27 @@ QString accessibleName(const QWidget* widget);
 // up-downs' value. Any number of calls installs it once.
 void installAccessibility();
 
-// Tells a screen reader what a player action changed on the table, once the action is over:
-// the messages it showed or changed, a point that is on, the bet and the bankroll, in that
-// order, as one notification ("One on the come out is a loser. ... Bankroll, 95 dollars.").
-// A message still showing the text it showed before is not said again, and the bet and the
-// bankroll are left to the up-down while the player sets an amount with it. The announcer
-// is a widget without size that stays hidden until its first announcement.
+// Tells a screen reader what each player action did, once the action is over, as one
+// notification built from the table's events: the face rolled, what it did to the main bet
+// and to each one-roll bet, with the amounts, then the bankroll ("Rolled a one. One on the
+// come out is a loser. ... Bankroll, 95 dollars."). The bankroll is said after every roll,
+// and after any other action that changed it. The announcer is a widget without size that
+// stays hidden until its first announcement.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
-    // Watches the table's widgets, found by name; what they show now counts as said.
-    Announcer(const QHash<QString, QWidget*>& byName, QWidget* parent);
+    Announcer(Table& table, QWidget* parent);
     // The last announcement; empty before the first.
     const QString& text() const { return text_; }
-    // Announces what changed since the last call, when anything did.
+    // Says what the action that just ended did, when it did anything to tell.
     void announce();
-    // Has the next announcement tell what the widget of that name shows, changed or not.
-    void sayAgain(const QString& objectName);
 
 signals:
     void announced(const QString& text);
 
 private:
-    struct Watched {
-        QWidget* widget;
-        QString said;
-    };
-    std::vector<Watched> watched_;
+    const Table& table_;
+    std::vector<TableEvent> events_;
+    Currency bankroll_; // as the last action left it
     QString text_;
 };

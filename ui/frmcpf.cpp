@@ -1,6 +1,5 @@
 #include "ui/frmcpf.h"
 
-#include "oneroll/holders.h"
 #include "ui/accessibility.h"
 #include "ui/widgetbuilder.h"
 #include "ui/widgets.h"
@@ -15,17 +14,20 @@
 
 namespace {
 
-// The one-roll spots join the tab order after "Make One-Roll Bet" while they hold a winner.
-constexpr std::array<const char*, 8> kSpotTabOrder = {
-    "cmdOneRoll", "lblOR(1)", "lblOR(2)", "lblOR(3)",
-    "lblOR(4)",   "lblOR(5)", "lblOR(6)", "udOneRoll(1)",
+// The notices that the table has stopped join the tab order after "Roll Die" while they lead
+// to a new bankroll; the one-roll spots join it after "Make One-Roll Bet" while they hold a
+// winner.
+constexpr std::array<const char*, 11> kExtraTabOrder = {
+    "cmdRoll",  "lblgameover", "lblinfo",  "cmdOneRoll", "lblOR(1)",     "lblOR(2)",
+    "lblOR(3)", "lblOR(4)",    "lblOR(5)", "lblOR(6)",   "udOneRoll(1)",
 };
 
 // Where the focus goes when the focused widget can no longer be used, the first of these
-// that can take it: the one-roll panel, the roll, a winner to take down.
-constexpr std::array<const char*, 8> kFocusNext = {
-    "udOneRoll(1)", "cmdRoll",  "lblOR(1)", "lblOR(2)",
-    "lblOR(3)",     "lblOR(4)", "lblOR(5)", "lblOR(6)",
+// that can take it: the one-roll panel, the roll, a winner to take down, the notice that
+// leads to a new bankroll.
+constexpr std::array<const char*, 10> kFocusNext = {
+    "udOneRoll(1)", "cmdRoll",  "lblOR(1)", "lblOR(2)",    "lblOR(3)",
+    "lblOR(4)",     "lblOR(5)", "lblOR(6)", "lblgameover", "lblinfo",
 };
 
 bool takesFocusNow(const QWidget* widget, const QWidget* window) {
@@ -108,28 +110,46 @@ void FrmCPF::buildWidgets() {
         },
     };
     byName_ = buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);
+    // The logo only decorates the table: no focus stop. The die says the face.
+    byName_.value(QStringLiteral("pblogo"))->setFocusPolicy(Qt::NoFocus);
+    byName_.value(QStringLiteral("picdie"))->setFocusPolicy(Qt::TabFocus);
     setTabOrderByName(kTableTabOrder, byName_);
-    // Qt chains only widgets that take the focus: so do the spots until they are told when.
-    auto spot = [this](int number) {
-        return static_cast<LabelView*>(byName_.value(QStringLiteral("lblOR(%1)").arg(number)));
+    // Qt chains only widgets that take the focus: so do the labels until they are told when.
+    auto label = [this](const QString& name) {
+        return static_cast<LabelView*>(byName_.value(name));
     };
-    for (int number = 1; number <= 6; ++number)
-        spot(number)->setFocusPolicy(Qt::TabFocus);
-    setTabOrderByName(kSpotTabOrder, byName_);
+    for (const char* name : kExtraTabOrder) {
+        if (auto* view = qobject_cast<LabelView*>(byName_.value(QString::fromLatin1(name))))
+            view->setFocusPolicy(Qt::TabFocus);
+    }
+    setTabOrderByName(kExtraTabOrder, byName_);
     for (int number = 1; number <= 6; ++number) {
-        const Label& holder = spot(number)->control();
-        spot(number)->setTakesFocus(
-            [&holder, number] { return holderState(holder, number) == HolderState::StakeOnWhite; });
+        label(QStringLiteral("lblOR(%1)").arg(number))->setTakesFocus([this, number] {
+            return table_.oneRollSpot(number).bet == OneRollSpot::Bet::Winner;
+        });
     }
-    announcer_ = new Announcer(byName_, client);
-    // After every roll the player hears the bankroll, even when the roll left it as it was.
-    connect(static_cast<QPushButton*>(byName_.value(QStringLiteral("cmdRoll"))),
-            &QPushButton::clicked, announcer_,
-            [this] { announcer_->sayAgain(QStringLiteral("lblBankroll")); });
+    // The notice that the table has stopped opens the Bankroll menu from the keyboard.
+    const auto openBankroll = [this] { openBankrollMenu(); };
+    label(QStringLiteral("lblgameover"))
+        ->setTakesFocus([this] { return table_.standing() == Table::Standing::GameOver; },
+                        openBankroll);
+    label(QStringLiteral("lblinfo"))
+        ->setTakesFocus([this] { return table_.standing() == Table::Standing::BankBroken; },
+                        openBankroll);
+    announcer_ = new Announcer(table_, client);
+    table_.listen([this](const TableEvent&) { settleLater(); });
     for (QWidget* widget : std::as_const(byName_)) {
-        if (auto* label = qobject_cast<LabelView*>(widget))
-            connect(label, &LabelView::changed, this, &FrmCPF::settleLater);
+        if (auto* view = qobject_cast<LabelView*>(widget))
+            connect(view, &LabelView::changed, this, &FrmCPF::settleLater);
     }
+}
+
+void FrmCPF::openBankrollMenu() {
+    QAction* bankroll = actions_.value(QStringLiteral("mnubankroll"));
+    if (!bankroll->isEnabled() || !isVisible())
+        return;
+    menuBar()->setActiveAction(bankroll);
+    bankroll->menu()->setActiveAction(actions_.value(QStringLiteral("mnu20")));
 }
 
 bool FrmCPF::focusNextPrevChild(bool next) {
@@ -153,6 +173,12 @@ void FrmCPF::settleLater() {
 
 void FrmCPF::settle() {
     settling_ = false;
+    // Whether a label is a focus stop can depend on other controls (the roll, for the notice
+    // that the table has stopped): ask again now that the action is over.
+    for (QWidget* widget : std::as_const(byName_)) {
+        if (auto* view = qobject_cast<LabelView*>(widget))
+            view->updateFocusPolicy();
+    }
     keepFocusUseful();
     announcer_->announce();
 }
@@ -182,12 +208,6 @@ void FrmCPF::keepFocusUseful() {
             return;
         }
     }
-    // Nothing left to play with: a new bankroll, from its menu opened at the first amount.
-    QAction* bankroll = actions_.value(QStringLiteral("mnubankroll"));
-    if (bankroll->isEnabled() && isVisible()) {
-        menuBar()->setActiveAction(bankroll);
-        bankroll->menu()->setActiveAction(actions_.value(QStringLiteral("mnu20")));
-    } else {
-        QMainWindow::focusNextPrevChild(true);
-    }
+    // Nothing on the table takes the focus: it shows nowhere, and the menus still answer.
+    focused->clearFocus();
 }

@@ -45,6 +45,8 @@ private:
     void settleLater();
     void settle();
     void keepFocusUseful();
+    // The Bankroll menu, opened at its first amount.
+    void openBankrollMenu();
 
     Table table_;
     QHash<QString, QWidget*> byName_;

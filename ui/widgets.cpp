@@ -149,16 +149,21 @@ LabelView::LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget
     label_.observe([this] { sync(); });
 }
 
-void LabelView::setTakesFocus(std::function<bool()> when) {
+void LabelView::setTakesFocus(std::function<bool()> when, std::function<void()> press) {
     takesFocus_ = std::move(when);
+    press_ = std::move(press);
     sync();
+}
+
+void LabelView::updateFocusPolicy() {
+    // A label that stops taking the focus keeps it until the window gives it to another.
+    setFocusPolicy(takesFocus_ && takesFocus_() ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void LabelView::sync() {
     setVisible(label_.visible());
     setEnabled(label_.enabled());
-    // A label that stops taking the focus keeps it until the window gives it to another.
-    setFocusPolicy(takesFocus_ && takesFocus_() ? Qt::TabFocus : Qt::NoFocus);
+    updateFocusPolicy();
     if (label_.font() != font_) {
         font_ = label_.font();
         setFont(drawingFont(font_));
@@ -189,7 +194,7 @@ void LabelView::paintEvent(QPaintEvent*) {
         p.drawText(line, static_cast<int>(alignment_ | Qt::AlignTop), text);
         line.translate(0, metrics.height());
     }
-    if (hasFocus())
+    if (hasFocus() && focusPolicy() != Qt::NoFocus)
         drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
@@ -208,10 +213,14 @@ void LabelView::mouseReleaseEvent(QMouseEvent* event) {
 void LabelView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (focusPolicy() != Qt::NoFocus && !event->isAutoRepeat() &&
-        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
-        label_.Click.raise();
-    else
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (press_)
+            press_();
+        else
+            label_.Click.raise();
+    } else {
         QWidget::keyPressEvent(event);
+    }
 }
 
 // ---------------------------------------------------------------- Button
@@ -251,7 +260,8 @@ void ButtonView::paintEvent(QPaintEvent*) {
         p.setPen(kDisabledText);
         p.drawText(textRect, flags, text());
     }
-    if (hasFocus())
+    // A button that cannot be pressed shows no focus, even while it still holds it.
+    if (hasFocus() && isEnabled())
         drawFocusFrame(p, rect().adjusted(4, 4, -5, -5));
 }
 
@@ -452,4 +462,6 @@ void PictureView::paintEvent(QPaintEvent*) {
         p.drawPixmap(QPoint(1, 1), pixmap_);
     }
     drawFrame(p, rect(), Qt::black);
+    if (hasFocus())
+        drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }

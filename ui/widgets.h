@@ -35,8 +35,10 @@ public:
     const Label& control() const { return label_; }
     Label& control() { return label_; }
     // Lets the label take the focus from the Tab key while when() holds, asked after every
-    // change of the label.
-    void setTakesFocus(std::function<bool()> when);
+    // change of the label and by updateFocusPolicy(). Space and Return then press it: they
+    // run press, or click the label when there is none.
+    void setTakesFocus(std::function<bool()> when, std::function<void()> press = {});
+    void updateFocusPolicy();
 
 signals:
     // After every change of the label's control.
@@ -53,6 +55,7 @@ private:
 
     Label& label_;
     std::function<bool()> takesFocus_;
+    std::function<void()> press_;
     Qt::Alignment alignment_;
     bool border_;
     bool pressed_ = false;

@@ -1,0 +1,44 @@
+#include "app/pipfall.h"
+
+#include "table/die.h"
+#include "table/texts.h"
+#include "ui/language.h"
+#include "ui/qtmessagebox.h"
+#include "ui/windows.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) {
+    // The menu bar belongs to the table window, above its client area, as the layout has it,
+    // never to a global menu bar of the desktop's (which Qt would ask the session bus about).
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pipfall"));
+    // No display name: Qt would append it to every caption ("PIPFALL — Pipfall"), and the
+    // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
+
+    // The player's language, when the game speaks it; English otherwise.
+    const GameLanguage language(chooseLanguage(playerLanguages()));
+
+    ClockDieSource die;
+    FilePictureLoader pictures;
+    QtMessageBox messages;
+    Platform platform{die, pictures, messages};
+
+    // The die pictures are read on every roll; make sure they are there before play starts.
+    if (const auto fault = checkDiePictures(pictures)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Pipfall"), *fault + text::CannotStart);
+        return 1;
+    }
+
+    // The program runs until its last window closes: closing the table while a Help window is
+    // open leaves that window, which can bring back a fresh table.
+    Windows windows(platform);
+    QObject::connect(&windows, &Windows::tableBuilt, &windows,
+                     [&messages](FrmCPF* table) { messages.setParentWindow(table); });
+    if (beforeShow)
+        beforeShow();
+    windows.showTable();
+    return app.exec();
+}
