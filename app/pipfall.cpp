@@ -19,7 +19,7 @@ int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) 
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
 
     // The player's language, when the game speaks it; English otherwise.
-    const GameLanguage language(chooseLanguage(playerLanguages()));
+    const GameLanguage language(playerLanguage());
 
     ClockDieSource die;
     FilePictureLoader pictures;

@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>The point was not rolled in three tries, losing your bet.  The new bet was deducted from your bankroll.</source>
-        <translation>Kein Point in drei Würfen, Ihr Einsatz ist verloren.  Der neue Einsatz wurde von Ihrem Kapital abgezogen.</translation>
+        <translation>Kein Point in drei Würfen: Einsatz verloren.  Der neue Einsatz wurde von Ihrem Kapital abgezogen.</translation>
     </message>
     <message>
         <source>Your bankroll is depleted.  Get a new bankroll by clicking above.</source>

@@ -25,7 +25,9 @@ QStringList shippedLanguages() {
     return languages;
 }
 
-QString chooseLanguage(const QStringList& uiLanguages) {
+QString chooseLanguage(const QString& messagesLocale, const QStringList& uiLanguages) {
+    if (isCLocale(messagesLocale))
+        return {};
     const QStringList shipped = shippedLanguages();
     for (const QString& name : uiLanguages) {
         const QLocale::Language language = QLocale(name).language();
@@ -38,17 +40,14 @@ QString chooseLanguage(const QStringList& uiLanguages) {
     return {};
 }
 
-QStringList playerLanguages() {
-    // The locale of messages, as the C library reads it: the first of these that is set.
+QString playerLanguage() {
     QString messages;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         messages = qEnvironmentVariable(variable);
         if (!messages.isEmpty())
             break;
     }
-    if (isCLocale(messages))
-        return {};
-    return QLocale::system().uiLanguages();
+    return chooseLanguage(messages, QLocale::system().uiLanguages());
 }
 
 GameLanguage::GameLanguage(const QString& language) {

@@ -11,16 +11,17 @@
 // The languages Pipfall has a translation for, besides English: "de", "fr".
 QStringList shippedLanguages();
 
-// The language for a player who reads the given languages, the most wanted first, as
-// QLocale::uiLanguages() names them ("de-DE", "fr", "en-US", "C"): the first of them that
-// Pipfall speaks, as "de" or "fr"; an empty string for English, when English comes first or
-// none of them is spoken.
-QString chooseLanguage(const QStringList& uiLanguages);
+// The language for a player whose locale of messages (LC_ALL, else LC_MESSAGES, else LANG) is
+// messagesLocale and who reads uiLanguages, the most wanted first, as QLocale::uiLanguages()
+// names them ("de-DE", "fr", "en-US"): the first of them that Pipfall speaks, as "de" or "fr";
+// an empty string for English, when English comes first or none of them is spoken. The C
+// locale asks for English whatever the UI languages say, as LANGUAGE does not count there
+// for gettext either.
+QString chooseLanguage(const QString& messagesLocale, const QStringList& uiLanguages);
 
-// The player's languages from the environment: the UI languages of the system locale, which
-// follow LANGUAGE, LC_ALL, LC_MESSAGES and LANG. As with gettext, the C locale asks for none,
-// whatever LANGUAGE says.
-QStringList playerLanguages();
+// The language for the player of this process, from the environment and the system locale's
+// UI languages (which follow LANGUAGE, LC_ALL, LC_MESSAGES and LANG).
+QString playerLanguage();
 
 // Pipfall's translation into one language and Qt's own (the message boxes' buttons), installed
 // in the application for as long as this lives. English installs nothing.
