@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) {
+int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     // The menu bar belongs to the table window, above its client area, as the layout has it,
     // never to a global menu bar of the desktop's (which Qt would ask the session bus about).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -17,10 +17,10 @@ int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) 
     // No display name: Qt would append it to every caption ("PIPFALL — Pipfall"), and the
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
 
-    ClockDieSource die;
+    ClockDieSource clockDie;
     FilePictureLoader pictures;
     QtMessageBox messages;
-    Platform platform{die, pictures, messages};
+    Platform platform{hooks.die != nullptr ? *hooks.die : clockDie, pictures, messages};
 
     // The die pictures are read on every roll; make sure they are there before play starts.
     if (const auto fault = checkDiePictures(pictures)) {
@@ -33,8 +33,8 @@ int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) 
     Windows windows(platform);
     QObject::connect(&windows, &Windows::tableBuilt, &windows,
                      [&messages](FrmCPF* table) { messages.setParentWindow(table); });
-    if (beforeShow)
-        beforeShow();
+    if (hooks.beforeShow)
+        hooks.beforeShow();
     windows.showTable();
     return app.exec();
 }

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev
     desktop-file-utils appstream
     # cpack's .deb: dpkg-shlibdeps works out the library dependencies, and cpack finds
