@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) {
+int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     // The menu bar belongs to the table window, above its client area, as the layout has it,
     // never to a global menu bar of the desktop's (which Qt would ask the session bus about).
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -21,10 +21,10 @@ int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) 
     // The player's language, when the game speaks it; English otherwise.
     const GameLanguage language(playerLanguage());
 
-    ClockDieSource die;
+    ClockDieSource clockDie;
     FilePictureLoader pictures;
     QtMessageBox messages;
-    Platform platform{die, pictures, messages};
+    Platform platform{hooks.die != nullptr ? *hooks.die : clockDie, pictures, messages};
 
     // The die pictures are read on every roll; make sure they are there before play starts.
     if (const auto fault = checkDiePictures(pictures)) {
@@ -37,8 +37,8 @@ int runPipfall(int argc, char* argv[], const std::function<void()>& beforeShow) 
     Windows windows(platform);
     QObject::connect(&windows, &Windows::tableBuilt, &windows,
                      [&messages](FrmCPF* table) { messages.setParentWindow(table); });
-    if (beforeShow)
-        beforeShow();
+    if (hooks.beforeShow)
+        hooks.beforeShow();
     windows.showTable();
     return app.exec();
 }

@@ -5,5 +5,6 @@
 #include "bench/startupprobe.h"
 
 int main(int argc, char* argv[]) {
-    return runPipfall(argc, argv, [] { StartupProbe::armIfAsked(); });
+    return runPipfall(argc, argv,
+                      {.beforeShow = [] { StartupProbe::armIfAsked(); }, .die = nullptr});
 }

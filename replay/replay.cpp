@@ -1,26 +1,10 @@
 #include "replay/replay.h"
 
+#include "replay/scripteddie.h"
+
 #include "replay/delivery.h"
 #include "replay/state.h"
 #include "ui/frmcpf.h"
-
-class ReplayEngine::ScriptedDie final : public DieSource {
-public:
-    std::deque<int> faces;
-    bool ranDry = false;
-
-    void randomize() override {}
-    std::optional<float> next() override {
-        if (faces.empty()) {
-            ranDry = true;
-            return std::nullopt;
-        }
-        const int face = faces.front();
-        faces.pop_front();
-        // The middle of the face's sixth of [0, 1).
-        return (static_cast<float>(face) - 0.5f) / 6.0f;
-    }
-};
 
 class ReplayEngine::RecordingMessages final : public MessageBox {
 public:

@@ -11,6 +11,7 @@
 #include <string>
 
 class FrmCPF;
+class ScriptedDie;
 class Table;
 
 // Plays a script of player actions on the table and writes the whole state after every
@@ -44,7 +45,6 @@ public:
     std::size_t facesQueued() const;
 
 private:
-    class ScriptedDie;
     class RecordingMessages;
 
     void fail(int lineNumber, const QString& what);

@@ -10,7 +10,7 @@ packages=(
     # (a message box's OK) in German and French.
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-liberation
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev
     desktop-file-utils appstream
     # cpack's .deb: dpkg-shlibdeps works out the library dependencies, and cpack finds

@@ -4,7 +4,8 @@
 # show their colours where the widget table puts them; that a one-pixel border covers exactly
 # 1 or 2 device pixels; that the logo and the rolled die are drawn pixel for pixel from their
 # pictures (logo.bmp and imgdieN.bmp at 1, logo@2x.png and imgdieN@2x.png at 2); and that the
-# about panel covers the triangle and shows the name and the version on lines of their own.
+# about panel covers the triangle, shows the name and the version on lines of their own, and
+# closes with its O K button.
 # Usage: e2e_table.sh PATH/TO/pipfall SOURCE_DIR   (run from the folder with the die pictures)
 # Exits 77 (skipped) only when Xvfb, xdotool or ImageMagick is not installed.
 set -uo pipefail
@@ -108,6 +109,11 @@ for s in 1 2; do
     ink "the about panel's first line, only blanks" 17 26 255 15 no
     ink "the about panel's second line, the name" 17 46 255 10 yes
     ink "the about panel's third line, the version" 17 62 255 8 yes
+    # Its O K button shows, and closes the panel: the logo comes back.
+    at "the about panel's O K button" 108 108 128,128,255
+    xdotool mousemove $((cx + 140 * s)) $((cy + 124 * s)) click 1
+    snap
+    check "pixels of the logo not as in $logo, after O K" "$(same $((cx + 17 * s)) $((cy + 41 * s)) "$assets/$logo")" 0
 
     kill -0 "$game_pid" 2>/dev/null || fail "the game died: $(cat "$work/game.log")"
     kill "$game_pid" && wait "$game_pid" 2>/dev/null

@@ -48,6 +48,11 @@ const QString kWinOnFour =
     QStringLiteral("up udBet; click cmdOneRoll; up udOneRoll(4); "
                    "up udOneRoll(4); click cmdEnterOR; die 4; click cmdRoll");
 
+// The moves of a row, %WIN4 standing for a one-roll bet won on four.
+QString withMoves(QString moves) {
+    return moves.replace(QStringLiteral("%WIN4"), kWinOnFour);
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -59,7 +64,7 @@ private slots:
         QTest::addColumn<QString>("name");
         for (const QStringList& row : readRows(QStringLiteral("accessibility/names.txt"), 3))
             QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[2]))
-                << QString(row[0]).replace(QStringLiteral("%WIN4"), kWinOnFour) << row[1] << row[2];
+                << withMoves(row[0]) << row[1] << row[2];
     }
     void names() {
         QFETCH(QString, moves);
@@ -78,9 +83,7 @@ private slots:
         QTest::addColumn<QString>("said");
         for (const QStringList& row :
              readRows(QStringLiteral("accessibility/announcements.txt"), 3))
-            QTest::newRow(qPrintable(row[0]))
-                << QString(row[1]).replace(QStringLiteral("%WIN4"), kWinOnFour)
-                << withTexts(row[2]).simplified();
+            QTest::newRow(qPrintable(row[0])) << withMoves(row[1]) << row[2].simplified();
     }
     void announcements() {
         QFETCH(QString, moves);
@@ -112,41 +115,15 @@ private slots:
                  QStringLiteral("One-roll spot four: just rolled, no bet"));
     }
 
-    // Keys pressed on the widget given, then on the focused one: Up and Down move an up-down (a
-    // hidden or disabled one stays), Space, Return and Enter press buttons and winning spots,
-    // Tab follows the tab order; the focus ends where the player needs it next (no focus
-    // given: the widget could not take it).
     void keys_data() {
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("keys"); // Up, Down, Tab, Space, Return, Enter (keypad)
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("bankroll");
         QTest::addColumn<QString>("focus");
-        auto row = [](const char* name, const char* moves, const char* widget, const char* keys,
-                      const char* bankroll, const char* focus) {
-            QTest::newRow(name) << moves << widget << keys << bankroll << focus;
-        };
-        row("up, up, down", "", "udBet", "UUD", "95", "udBet");
-        row("down at 0", "", "udBet", "D", "100", "udBet");
-        row("disabled on a point", "up udBet; die 4; click cmdRoll", "udBet", "U", "95", "");
-        row("hidden panel", "", "udOneRoll(1)", "U", "100", "");
-        row("over-bet", "click mnu20; up udBet; up udBet; up udBet; up udBet", "udBet", "U", "0",
-            "udBet");
-        row("Return rolls", "up udBet; die 1", "cmdRoll", "R", "90", "cmdRoll");
-        row("Enter bets, then roll", "click cmdOneRoll; up udOneRoll(4)", "cmdEnterOR", "E", "99",
-            "cmdRoll");
-        // No menu opens by itself: the notice that the game is over takes the focus, and opens
-        // the Bankroll menu when the player presses it.
-        row("game over", "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1", "cmdRoll",
-            "R", "0", "lblgameover");
-        row("game over, pressed", "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1",
-            "cmdRoll", "RR", "0", "mnubankroll: mnu20");
-        row("the broken bank", "bankroll 100010; up udBet; die 6", "cmdRoll", "R", "100010",
-            "lblinfo");
-        row("no winner to reach", "up udBet; die 4; click cmdRoll", "cmdOneRoll", "T", "95",
-            "picdie");
-        row("a winner reached", qPrintable(kWinOnFour), "cmdOneRoll", "T", "101", "lblOR(4)");
-        row("a winner taken down", qPrintable(kWinOnFour), "cmdOneRoll", "TS", "103", "cmdRoll");
+        for (const QStringList& row : readRows(QStringLiteral("accessibility/keys.txt"), 6))
+            QTest::newRow(qPrintable(row[0]))
+                << withMoves(row[1]) << row[2] << row[3] << row[4] << row[5];
     }
     void keys() {
         QFETCH(QString, moves);
@@ -180,27 +157,12 @@ private slots:
         window->close();
     }
 
-    // Tab goes round every focus stop of the table, and each shows that it has the focus: a
-    // widget that would show nothing is no stop. Disabled and hidden widgets are no stops.
+    // Tab goes round every focus stop of the table (tests/accessibility/focus-stops.txt).
     void focusStops_data() {
         QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("stops"); // in tab order, from the first after the start
-        const QString gameOver = QStringLiteral(
-            "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1; click cmdRoll");
-        QTest::newRow("start") << QString() << "udBet cmdRoll cmdOneRoll";
-        QTest::newRow("a point on") << "up udBet; die 4; click cmdRoll"
-                                    << "picdie cmdRoll cmdOneRoll";
-        QTest::newRow("one-roll panel")
-            << "click cmdOneRoll"
-            << "udBet udOneRoll(1) udOneRoll(2) udOneRoll(3) udOneRoll(4) udOneRoll(5) "
-               "cmdEnterOR udOneRoll(6) cmdCancelOR";
-        QTest::newRow("a winner on the table")
-            << kWinOnFour << "picdie cmdRoll cmdOneRoll lblOR(4)";
-        QTest::newRow("about panel") << "click mnuabout"
-                                     << "udBet cmdRoll cmdOneRoll cmdokabout";
-        QTest::newRow("game over") << gameOver << "picdie lblgameover";
-        QTest::newRow("broken bank") << "bankroll 100010; up udBet; die 6; click cmdRoll"
-                                     << "picdie lblinfo";
+        QTest::addColumn<QString>("stops");
+        for (const QStringList& row : readRows(QStringLiteral("accessibility/focus-stops.txt"), 3))
+            QTest::newRow(qPrintable(row[0])) << withMoves(row[1]) << row[2];
     }
     void focusStops() {
         QFETCH(QString, moves);

@@ -88,7 +88,7 @@ QString ActionWords::sentence(const TableEvent& happened, bool settingAmount) {
             [](const event::OneRollWon& e) {
                 return text::OneRollWinsBefore + QString::number(e.number) +
                        text::OneRollWinsAfter + u' ' +
-                       tr("It wins %1, and its %2 stay on %3.")
+                       tr("It wins %1; the stake of %2 stays on %3.")
                            .arg(dollars(e.won), dollars(e.stake), number(e.number));
             },
             [](const event::OneRollLost& e) {

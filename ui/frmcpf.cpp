@@ -190,8 +190,14 @@ void FrmCPF::changeEvent(QEvent* event) {
 }
 
 void FrmCPF::keepFocusUseful() {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        // Settle again once the message box has gone, whenever the window manager gives the
+        // table back the keyboard.
+        connect(box, &QObject::destroyed, this, &FrmCPF::settleLater, Qt::UniqueConnection);
+        return;
+    }
     QWidget* focused = focusWidget();
-    if (focused == nullptr || QApplication::activeModalWidget() != nullptr)
+    if (focused == nullptr)
         return;
     if (takesFocusNow(focused, this)) {
         // A window activated while its focused widget was disabled (a message box closing

@@ -104,17 +104,19 @@ QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int
             while (end < part.size() && part.at(end) == u' ' && end + 1 < part.size() &&
                    part.at(end + 1) == u' ')
                 ++end; // a double blank stays with the word before it
+            // A word keeps the second blank of a double blank after it ("Version  1.1"); the
+            // blank goes where the line breaks.
             const QString word = part.mid(at, end - at);
-            const QString joined = line.isEmpty() ? word.trimmed() : line + u' ' + word;
-            if (!line.isEmpty() && metrics.horizontalAdvance(joined) > width) {
-                lines << line;
-                line = word.trimmed();
+            const QString joined = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(joined.trimmed()) > width) {
+                lines << line.trimmed();
+                line = word;
             } else {
                 line = joined;
             }
             at = end + 1;
         }
-        lines << line;
+        lines << line.trimmed();
     }
     return lines;
 }
