@@ -6,6 +6,8 @@
 #include "replay/replay.h"
 #include "support/rows.h"
 #include "table/table.h"
+#include "ui/accessibility.h"
+#include "ui/announcement.h"
 #include "ui/frmcpf.h"
 #include "ui/language.h"
 #include "ui/qtmessagebox.h"
@@ -278,14 +280,20 @@ private slots:
         };
         for (const QStringList& row : readRows("l10n/speaks.txt", 3)) {
             const QString what = row[1];
+            const std::vector<TableEvent> fourRolled = {event::Rolled{4}, event::PointSet{4}};
             if (row[0] == code)
-                QCOMPARE(what == u"box"          ? boxShown(text::OverBet)
-                         : what == u"Cancel"     ? qApp->translate("QPlatformTheme", "Cancel")
-                         : what == u"frmPFrules" ? rules.windowTitle()
-                         : table.action(what)    ? table.action(what)->text()
-                                                 : caption(table.widget(what)),
+                QCOMPARE(what == u"box"      ? boxShown(text::OverBet)
+                         : what == u"Cancel" ? qApp->translate("QPlatformTheme", "Cancel")
+                         : what == u"heard"  ? ActionWords::text(fourRolled, false, dollars(95))
+                         : what.startsWith(u"described ") ? accessibleDescription(what.sliced(10))
+                         : what == u"frmPFrules"          ? rules.windowTitle()
+                         : table.action(what)             ? table.action(what)->text()
+                                                          : caption(table.widget(what)),
                          row[2]);
         }
+        // A player who cannot go on is told the key of the Bankroll menu as it reads.
+        const QKeySequence bankroll = QKeySequence::mnemonic(table.action("mnubankroll")->text());
+        QVERIFY(ActionWords::text({event::GameOver{}}, false, {}).contains(bankroll.toString()));
         QList<QList<QAction*>> menus = {table.menuBar()->actions()};
         for (QAction* menu : table.menuBar()->actions())
             menus << menu->menu()->actions();

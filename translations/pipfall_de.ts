@@ -2,6 +2,294 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ActionWords</name>
+    <message>
+        <source>Roll the die</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>Open the panel for one-roll bets; bets standing on the table come back to the bankroll</source>
+        <translation>Öffnet die Eingabe der Ein-Wurf-Wetten; Wetten auf dem Tisch gehen zurück ins Kapital</translation>
+    </message>
+    <message>
+        <source>Register the one-roll amounts entered</source>
+        <translation>Platziert die eingegebenen Ein-Wurf-Beträge</translation>
+    </message>
+    <message>
+        <source>Close the one-roll panel without registering its amounts</source>
+        <translation>Schließt die Eingabe der Ein-Wurf-Wetten, ohne die Beträge zu platzieren</translation>
+    </message>
+    <message>
+        <source>Close the about panel</source>
+        <translation>Schließt die Programminformation</translation>
+    </message>
+    <message>
+        <source>Return to the table</source>
+        <translation>Zurück zum Tisch</translation>
+    </message>
+    <message>
+        <source>The main bet, up to 500 dollars in steps of 5; the Up and Down keys change it</source>
+        <translation>Der Haupteinsatz, bis 500 Dollar in Schritten von 5; die Pfeiltasten Auf und Ab ändern ihn</translation>
+    </message>
+    <message>
+        <source>A one-roll bet, up to 100 dollars; the Up and Down keys change it</source>
+        <translation>Eine Ein-Wurf-Wette, bis 100 Dollar; die Pfeiltasten Auf und Ab ändern sie</translation>
+    </message>
+    <message>
+        <source>Amount of the main bet</source>
+        <translation>Betrag des Haupteinsatzes</translation>
+    </message>
+    <message>
+        <source>Amount entered for a one-roll bet</source>
+        <translation>Eingegebener Betrag einer Ein-Wurf-Wette</translation>
+    </message>
+    <message>
+        <source>Money left to bet with</source>
+        <translation>Geld, mit dem Sie noch setzen können</translation>
+    </message>
+    <message>
+        <source>The point to roll again: the first chance pays two to one, the second one to one, the third two to one</source>
+        <translation>Der Point, der noch einmal fallen muss: Versuch 1 zahlt 2 zu 1, Versuch 2 zahlt 1 zu 1, Versuch 3 zahlt 2 zu 1</translation>
+    </message>
+    <message>
+        <source>A number that can become the point</source>
+        <translation>Eine Zahl, die zum Point werden kann</translation>
+    </message>
+    <message>
+        <source>Come-out marker, lit while the next roll is a come-out roll</source>
+        <translation>Come-out-Markierung, leuchtet, solange der nächste Wurf ein Come-out-Wurf ist</translation>
+    </message>
+    <message>
+        <source>One-roll bet spot; a bet pays four to one when its number comes up</source>
+        <translation>Feld für Ein-Wurf-Wetten; eine Wette zahlt 4 zu 1, wenn ihre Zahl fällt</translation>
+    </message>
+    <message>
+        <source>Outcome of the main bet</source>
+        <translation>Ergebnis des Haupteinsatzes</translation>
+    </message>
+    <message>
+        <source>Information and instructions</source>
+        <translation>Hinweise und Anleitungen</translation>
+    </message>
+    <message>
+        <source>End of the game</source>
+        <translation>Ende des Spiels</translation>
+    </message>
+    <message>
+        <source>Outcome of the one-roll bets</source>
+        <translation>Ergebnis der Ein-Wurf-Wetten</translation>
+    </message>
+    <message>
+        <source>Notice about the automatic re-bet</source>
+        <translation>Hinweis zum automatischen Neusetzen</translation>
+    </message>
+    <message>
+        <source>Instructions for one-roll bets</source>
+        <translation>Anleitung für Ein-Wurf-Wetten</translation>
+    </message>
+    <message>
+        <source>About Pipfall</source>
+        <translation>Über Pipfall</translation>
+    </message>
+    <message>
+        <source>Payout of one-roll bets</source>
+        <translation>Auszahlung der Ein-Wurf-Wetten</translation>
+    </message>
+    <message>
+        <source>Face of the last roll</source>
+        <translation>Augenzahl des letzten Wurfs</translation>
+    </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>How to play the game on the computer</source>
+        <translation>So spielen Sie am Computer</translation>
+    </message>
+    <message>
+        <source>No point</source>
+        <translation>Kein Point</translation>
+    </message>
+    <message>
+        <source>Point %1, %2</source>
+        <translation>Point %1, %2</translation>
+    </message>
+    <message>
+        <source>One-roll bet on %1: %2</source>
+        <translation>Ein-Wurf-Wette auf die %1: %2</translation>
+    </message>
+    <message>
+        <source>One-roll bet on %1: %2, a winner; press to take it down</source>
+        <translation>Ein-Wurf-Wette auf die %1: %2, gewonnen; zum Abräumen drücken</translation>
+    </message>
+    <message>
+        <source>One-roll spot %1: just rolled, no bet</source>
+        <translation>Ein-Wurf-Feld %1: eben gewürfelt, keine Wette</translation>
+    </message>
+    <message>
+        <source>One-roll spot %1: no bet</source>
+        <translation>Ein-Wurf-Feld %1: keine Wette</translation>
+    </message>
+    <message>
+        <source>Press Return to choose a new bankroll.</source>
+        <translation>Eingabetaste drücken, um neues Kapital zu wählen.</translation>
+    </message>
+    <message>
+        <source>Bankroll, %1</source>
+        <translation>Kapital, %1</translation>
+    </message>
+    <message>
+        <source>Point number %1, %2</source>
+        <translation>Point-Zahl %1, %2</translation>
+    </message>
+    <message>
+        <source>Point number %1</source>
+        <translation>Point-Zahl %1</translation>
+    </message>
+    <message>
+        <source>Main bet</source>
+        <translation>Haupteinsatz</translation>
+    </message>
+    <message>
+        <source>One-roll amount on %1</source>
+        <translation>Ein-Wurf-Betrag auf die %1</translation>
+    </message>
+    <message>
+        <source>Pipfall logo</source>
+        <translation>Pipfall-Logo</translation>
+    </message>
+    <message>
+        <source>Die, not rolled yet</source>
+        <translation>Würfel, noch nicht geworfen</translation>
+    </message>
+    <message>
+        <source>Die, %1</source>
+        <translation>Würfel, %1</translation>
+    </message>
+    <message>
+        <source>1 dollar</source>
+        <translation>1 Dollar</translation>
+    </message>
+    <message>
+        <source>%1 dollars</source>
+        <translation>%1 Dollar</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>Eins</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>first chance</source>
+        <translation>Versuch 1</translation>
+    </message>
+    <message>
+        <source>second chance</source>
+        <translation>Versuch 2</translation>
+    </message>
+    <message>
+        <source>third chance</source>
+        <translation>Versuch 3</translation>
+    </message>
+    <message>
+        <source>pays one to one</source>
+        <translation>zahlt 1 zu 1</translation>
+    </message>
+    <message>
+        <source>pays two to one</source>
+        <translation>zahlt 2 zu 1</translation>
+    </message>
+    <message>
+        <source>Rolled a %1.</source>
+        <translation>Eine %1 gewürfelt.</translation>
+    </message>
+    <message>
+        <source>The bet of %1 is lost.</source>
+        <translation>Der Einsatz von %1 ist verloren.</translation>
+    </message>
+    <message>
+        <source>It wins %1.</source>
+        <translation>Gewinn: %1.</translation>
+    </message>
+    <message>
+        <source>The point is %1: %2, %3.</source>
+        <translation>Der Point ist %1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Point %1 missed on the %2. Next, the %3, %4.</source>
+        <translation>Point %1 bei %2 verfehlt. Als Nächstes %3, %4.</translation>
+    </message>
+    <message>
+        <source>It wins %1; the stake of %2 stays on %3.</source>
+        <translation>Gewinn: %1; der Einsatz von %2 bleibt auf der %3.</translation>
+    </message>
+    <message>
+        <source>The one-roll bet of %1 on %2 is lost.</source>
+        <translation>Die Ein-Wurf-Wette über %1 auf die %2 ist verloren.</translation>
+    </message>
+    <message>
+        <source>The one-roll bets of %1 came back to the bankroll.</source>
+        <translation>Die Ein-Wurf-Wetten über %1 gehen zurück ins Kapital.</translation>
+    </message>
+    <message>
+        <source>One-roll bet of %1 on %2.</source>
+        <translation>Ein-Wurf-Wette über %1 auf die %2.</translation>
+    </message>
+    <message>
+        <source>One-roll bets cancelled.</source>
+        <translation>Ein-Wurf-Wetten abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The one-roll bet of %1 on %2 is taken down.</source>
+        <translation>Die Ein-Wurf-Wette über %1 auf die %2 ist abgeräumt.</translation>
+    </message>
+    <message>
+        <source>Main bet, %1.</source>
+        <translation>Haupteinsatz, %1.</translation>
+    </message>
+    <message>
+        <source>Automatic re-bet on.</source>
+        <translation>Automatisches Neusetzen an.</translation>
+    </message>
+    <message>
+        <source>Automatic re-bet off.</source>
+        <translation>Automatisches Neusetzen aus.</translation>
+    </message>
+    <message>
+        <source>New bankroll.</source>
+        <translation>Neues Kapital.</translation>
+    </message>
+    <message>
+        <source>Bankroll, %1.</source>
+        <translation>Kapital, %1.</translation>
+    </message>
+    <message>
+        <source>Press Alt+B for a new bankroll.</source>
+        <extracomment>Alt and the mnemonic of the Bankroll menu, as the menu bar reads in this language.</extracomment>
+        <translation>Alt+K drücken für neues Kapital.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>BACK TO GAME</source>
@@ -263,6 +551,7 @@
     </message>
     <message>
         <source>GAME OVER!!!  Bankroll is under five dollars.</source>
+        <extracomment>The game-over notice; at most two lines of 281 pixels at 17 points, bold.</extracomment>
         <translation>SPIEL VORBEI!!!  Kapital unter fünf Dollar.</translation>
     </message>
     <message>

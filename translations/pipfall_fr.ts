@@ -2,6 +2,294 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ActionWords</name>
+    <message>
+        <source>Roll the die</source>
+        <translation>Lancer le dé</translation>
+    </message>
+    <message>
+        <source>Open the panel for one-roll bets; bets standing on the table come back to the bankroll</source>
+        <translation>Ouvre la saisie des paris à un coup&#xa0;; les paris posés sur la table reviennent au capital</translation>
+    </message>
+    <message>
+        <source>Register the one-roll amounts entered</source>
+        <translation>Enregistre les montants à un coup saisis</translation>
+    </message>
+    <message>
+        <source>Close the one-roll panel without registering its amounts</source>
+        <translation>Ferme la saisie des paris à un coup sans enregistrer les montants</translation>
+    </message>
+    <message>
+        <source>Close the about panel</source>
+        <translation>Ferme le panneau À propos</translation>
+    </message>
+    <message>
+        <source>Return to the table</source>
+        <translation>Retour à la table</translation>
+    </message>
+    <message>
+        <source>The main bet, up to 500 dollars in steps of 5; the Up and Down keys change it</source>
+        <translation>La mise principale, jusqu’à 500 dollars par pas de 5&#xa0;; les flèches haut et bas la changent</translation>
+    </message>
+    <message>
+        <source>A one-roll bet, up to 100 dollars; the Up and Down keys change it</source>
+        <translation>Un pari à un coup, jusqu’à 100 dollars&#xa0;; les flèches haut et bas le changent</translation>
+    </message>
+    <message>
+        <source>Amount of the main bet</source>
+        <translation>Montant de la mise principale</translation>
+    </message>
+    <message>
+        <source>Amount entered for a one-roll bet</source>
+        <translation>Montant saisi pour un pari à un coup</translation>
+    </message>
+    <message>
+        <source>Money left to bet with</source>
+        <translation>Argent qu’il reste à miser</translation>
+    </message>
+    <message>
+        <source>The point to roll again: the first chance pays two to one, the second one to one, the third two to one</source>
+        <translation>Le point à refaire&#xa0;: le premier essai paie 2 contre 1, le deuxième 1 contre 1, le troisième 2 contre 1</translation>
+    </message>
+    <message>
+        <source>A number that can become the point</source>
+        <translation>Un numéro qui peut devenir le point</translation>
+    </message>
+    <message>
+        <source>Come-out marker, lit while the next roll is a come-out roll</source>
+        <translation>Marqueur de sortie, allumé tant que le prochain lancer est un lancer de sortie</translation>
+    </message>
+    <message>
+        <source>One-roll bet spot; a bet pays four to one when its number comes up</source>
+        <translation>Case de pari à un coup&#xa0;; un pari paie 4 contre 1 quand son numéro sort</translation>
+    </message>
+    <message>
+        <source>Outcome of the main bet</source>
+        <translation>Résultat de la mise principale</translation>
+    </message>
+    <message>
+        <source>Information and instructions</source>
+        <translation>Informations et instructions</translation>
+    </message>
+    <message>
+        <source>End of the game</source>
+        <translation>Fin de la partie</translation>
+    </message>
+    <message>
+        <source>Outcome of the one-roll bets</source>
+        <translation>Résultat des paris à un coup</translation>
+    </message>
+    <message>
+        <source>Notice about the automatic re-bet</source>
+        <translation>Avis sur la reconduction automatique</translation>
+    </message>
+    <message>
+        <source>Instructions for one-roll bets</source>
+        <translation>Instructions pour les paris à un coup</translation>
+    </message>
+    <message>
+        <source>About Pipfall</source>
+        <translation>À propos de Pipfall</translation>
+    </message>
+    <message>
+        <source>Payout of one-roll bets</source>
+        <translation>Gain des paris à un coup</translation>
+    </message>
+    <message>
+        <source>Face of the last roll</source>
+        <translation>Face du dernier lancer</translation>
+    </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>How to play the game on the computer</source>
+        <translation>Comment jouer sur ordinateur</translation>
+    </message>
+    <message>
+        <source>No point</source>
+        <translation>Pas de point</translation>
+    </message>
+    <message>
+        <source>Point %1, %2</source>
+        <translation>Point %1, %2</translation>
+    </message>
+    <message>
+        <source>One-roll bet on %1: %2</source>
+        <translation>Pari à un coup sur le %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>One-roll bet on %1: %2, a winner; press to take it down</source>
+        <translation>Pari à un coup sur le %1&#xa0;: %2, gagnant&#xa0;; appuyez pour le retirer</translation>
+    </message>
+    <message>
+        <source>One-roll spot %1: just rolled, no bet</source>
+        <translation>Case à un coup, %1&#xa0;: vient de sortir, aucun pari</translation>
+    </message>
+    <message>
+        <source>One-roll spot %1: no bet</source>
+        <translation>Case à un coup, %1&#xa0;: aucun pari</translation>
+    </message>
+    <message>
+        <source>Press Return to choose a new bankroll.</source>
+        <translation>Appuyez sur Entrée pour choisir un nouveau capital.</translation>
+    </message>
+    <message>
+        <source>Bankroll, %1</source>
+        <translation>Capital, %1</translation>
+    </message>
+    <message>
+        <source>Point number %1, %2</source>
+        <translation>Numéro de point %1, %2</translation>
+    </message>
+    <message>
+        <source>Point number %1</source>
+        <translation>Numéro de point %1</translation>
+    </message>
+    <message>
+        <source>Main bet</source>
+        <translation>Mise principale</translation>
+    </message>
+    <message>
+        <source>One-roll amount on %1</source>
+        <translation>Montant à un coup sur le %1</translation>
+    </message>
+    <message>
+        <source>Pipfall logo</source>
+        <translation>Logo de Pipfall</translation>
+    </message>
+    <message>
+        <source>Die, not rolled yet</source>
+        <translation>Dé, pas encore lancé</translation>
+    </message>
+    <message>
+        <source>Die, %1</source>
+        <translation>Dé, %1</translation>
+    </message>
+    <message>
+        <source>1 dollar</source>
+        <translation>1 dollar</translation>
+    </message>
+    <message>
+        <source>%1 dollars</source>
+        <translation>%1 dollars</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>first chance</source>
+        <translation>premier essai</translation>
+    </message>
+    <message>
+        <source>second chance</source>
+        <translation>deuxième essai</translation>
+    </message>
+    <message>
+        <source>third chance</source>
+        <translation>troisième essai</translation>
+    </message>
+    <message>
+        <source>pays one to one</source>
+        <translation>paie 1 contre 1</translation>
+    </message>
+    <message>
+        <source>pays two to one</source>
+        <translation>paie 2 contre 1</translation>
+    </message>
+    <message>
+        <source>Rolled a %1.</source>
+        <translation>Le dé tombe sur %1.</translation>
+    </message>
+    <message>
+        <source>The bet of %1 is lost.</source>
+        <translation>La mise de %1 est perdue.</translation>
+    </message>
+    <message>
+        <source>It wins %1.</source>
+        <translation>Gain&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The point is %1: %2, %3.</source>
+        <translation>Le point est %1&#xa0;: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Point %1 missed on the %2. Next, the %3, %4.</source>
+        <translation>Point %1 manqué au %2. Ensuite, le %3, %4.</translation>
+    </message>
+    <message>
+        <source>It wins %1; the stake of %2 stays on %3.</source>
+        <translation>Gain&#xa0;: %1&#xa0;; la mise de %2 reste sur le %3.</translation>
+    </message>
+    <message>
+        <source>The one-roll bet of %1 on %2 is lost.</source>
+        <translation>Le pari à un coup de %1 sur le %2 est perdu.</translation>
+    </message>
+    <message>
+        <source>The one-roll bets of %1 came back to the bankroll.</source>
+        <translation>Les paris à un coup de %1 reviennent au capital.</translation>
+    </message>
+    <message>
+        <source>One-roll bet of %1 on %2.</source>
+        <translation>Pari à un coup de %1 sur le %2.</translation>
+    </message>
+    <message>
+        <source>One-roll bets cancelled.</source>
+        <translation>Paris à un coup annulés.</translation>
+    </message>
+    <message>
+        <source>The one-roll bet of %1 on %2 is taken down.</source>
+        <translation>Le pari à un coup de %1 sur le %2 est retiré.</translation>
+    </message>
+    <message>
+        <source>Main bet, %1.</source>
+        <translation>Mise principale, %1.</translation>
+    </message>
+    <message>
+        <source>Automatic re-bet on.</source>
+        <translation>Reconduction automatique activée.</translation>
+    </message>
+    <message>
+        <source>Automatic re-bet off.</source>
+        <translation>Reconduction automatique désactivée.</translation>
+    </message>
+    <message>
+        <source>New bankroll.</source>
+        <translation>Nouveau capital.</translation>
+    </message>
+    <message>
+        <source>Bankroll, %1.</source>
+        <translation>Capital, %1.</translation>
+    </message>
+    <message>
+        <source>Press Alt+B for a new bankroll.</source>
+        <extracomment>Alt and the mnemonic of the Bankroll menu, as the menu bar reads in this language.</extracomment>
+        <translation>Appuyez sur Alt+C pour un nouveau capital.</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>BACK TO GAME</source>
@@ -263,6 +551,7 @@
     </message>
     <message>
         <source>GAME OVER!!!  Bankroll is under five dollars.</source>
+        <extracomment>The game-over notice; at most two lines of 281 pixels at 17 points, bold.</extracomment>
         <translation>PARTIE TERMINÉE&#xa0;!!!  Capital sous cinq dollars.</translation>
     </message>
     <message>
