@@ -33,8 +33,6 @@ struct Text {
         return source == nullptr ? QString() : QCoreApplication::translate(context, source);
     }
     operator QString() const { return toString(); }
-    // The length of the text as shown.
-    qsizetype size() const { return toString().size(); }
 
     friend QString operator+(const Text& a, const QString& b) { return a.toString() + b; }
     friend QString operator+(const QString& a, const Text& b) { return a + b.toString(); }
