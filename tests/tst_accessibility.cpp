@@ -104,6 +104,28 @@ private slots:
         QTEST(spy.last().first().toString(), "said");
     }
 
+    // While the player sets the bet with its up-down, which says the amount, neither the bet nor
+    // the bankroll that follows it is announced; a new bankroll, which changes the money for
+    // another reason, still is.
+    void announcementsWhileSettingTheBet() {
+        Played t({});
+        FrmCPF* window = t.engine.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->widget(QStringLiteral("udBet"))->setFocus();
+        QSignalSpy spy(window->announcer(), &Announcer::announced);
+        QTest::keyClick(window->widget(QStringLiteral("udBet")), Qt::Key_Up);
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.size(), 0);
+        QVERIFY(t.engine.runLine(QStringLiteral("click mnu20"), 1));
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.last().first().toString(),
+                 QStringLiteral("New bankroll. Bankroll, 20 dollars."));
+        window->close();
+    }
+
     // Pressing a holder through its action is the player's click: a winner comes down.
     void press() {
         Played t(kWinOnFour);

@@ -342,10 +342,16 @@ void Announcer::announce() {
         return;
     const std::vector<TableEvent> events = std::move(events_);
     events_.clear();
-    // The up-down says the amount it sets, and the bankroll follows the bet.
+    // A bet set with its up-down is said by the up-down, and the bankroll follows the bet; any
+    // other change of the bankroll is said with its reason.
     const bool settingAmount = qobject_cast<UpDownView*>(QApplication::focusWidget()) != nullptr;
+    const bool onlyBet =
+        settingAmount && std::all_of(events.begin(), events.end(), [](const TableEvent& e) {
+            return std::holds_alternative<event::BetChanged>(e) ||
+                   std::holds_alternative<event::Refused>(e);
+        });
     const bool sayBankroll =
-        ActionWords::rollPressed(events) || (table_.Bankroll != bankroll_ && !settingAmount);
+        ActionWords::rollPressed(events) || (table_.Bankroll != bankroll_ && !onlyBet);
     bankroll_ = table_.Bankroll;
     const QString said = ActionWords::text(
         events, settingAmount, sayBankroll ? std::optional(table_.Bankroll) : std::nullopt);
