@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
 
     ClockDieSource die;
-    FilePictureLoader pictures;
+    FilePictureLoader pictures(installedPictureFolder()); // after the working directory
     QtMessageBox messages;
     Platform platform{die, pictures, messages};
 
