@@ -57,12 +57,13 @@ source=$work/pipfall
 mkdir "$source"
 git -C "$top" ls-files -z --cached --others --exclude-standard |
     (cd "$top" && while IFS= read -r -d '' file; do
-        [[ -e "$file" ]] && printf '%s\0' "$file"
+        if [[ -e "$file" ]]; then printf '%s\0' "$file"; fi # not those deleted
     done) |
     tar -C "$top" --null -T - -cf - | tar -C "$source" -xf -
-# The files' own times are those of the checkout, not of the commit; dpkg-deb lowers only
-# later times to SOURCE_DATE_EPOCH.
+# The files' own times and modes are those of the checkout, the times not of the commit
+# (dpkg-deb lowers only later times to SOURCE_DATE_EPOCH), the modes after its umask.
 find "$source" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+chmod -R u=rwX,go=rX "$source"
 
 echo "=== building the package in $source"
 (cd "$source" && dpkg-buildpackage -b -us -uc) >"$work/build.log" 2>&1 || {
@@ -85,11 +86,14 @@ echo "lintian: no error and no warning"
 echo "=== reproducibility: the last commit, built from two clean clones"
 commit=$(git -C "$top" rev-parse HEAD)
 sums=()
-for clone in "$work/first" "$work/a/second/clone/in/a/deeper/folder"; do
-    git clone -q "$top" "$clone"
-    git -C "$clone" checkout -q --detach "$commit"
-    # Another umask around the build, which the script must set aside.
-    (umask 077 && "$clone/scripts/package.sh" --dist "$clone/out") >"$work/clone.log" 2>&1 || {
+# The second clone is checked out, and built, under a umask that leaves its files private.
+clones=("$work/first" "$work/a/second/clone/in/a/deeper/folder")
+masks=(022 077)
+for i in 0 1; do
+    clone=${clones[i]}
+    (umask "${masks[i]}" && git clone -q "$top" "$clone" &&
+        git -C "$clone" checkout -q --detach "$commit" &&
+        "$clone/scripts/package.sh" --dist "$clone/out") >"$work/clone.log" 2>&1 || {
         tail -n 60 "$work/clone.log"
         echo "=== the build in $clone failed" >&2
         exit 1
@@ -100,7 +104,7 @@ printf '%s\n' "${sums[@]}"
 if [[ "${sums[0]}" != "${sums[1]}" ]]; then
     echo "=== the two builds differ" >&2
     if command -v diffoscope >/dev/null; then
-        diffoscope "$work"/first/out/pipfall_*.deb "$work"/a/second/clone/in/a/deeper/folder/out/pipfall_*.deb || true
+        diffoscope "${clones[0]}"/out/pipfall_*.deb "${clones[1]}"/out/pipfall_*.deb || true
     else
         echo "apt-get install diffoscope, and run this again, to see how" >&2
     fi
@@ -108,7 +112,7 @@ if [[ "${sums[0]}" != "${sums[1]}" ]]; then
 fi
 echo "reproducible: the two builds of $commit are identical"
 if [[ -z "$(git -C "$top" status --porcelain)" ]]; then
-    cmp -s "$deb" "$(ls "$work"/first/out/pipfall_*.deb)" ||
+    cmp -s "$deb" "$(ls "${clones[0]}"/out/pipfall_*.deb)" ||
         { echo "=== dist/ differs from the clean clones' build of the same commit" >&2; exit 1; }
     echo "and so is $deb"
 fi
