@@ -18,7 +18,7 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
 
     ClockDieSource clockDie;
-    FilePictureLoader pictures;
+    FilePictureLoader pictures(installedPictureFolder()); // after the working directory
     QtMessageBox messages;
     Platform platform{hooks.die != nullptr ? *hooks.die : clockDie, pictures, messages};
 
