@@ -22,7 +22,7 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     const GameLanguage language(playerLanguage());
 
     ClockDieSource clockDie;
-    FilePictureLoader pictures;
+    FilePictureLoader pictures(installedPictureFolder()); // after the working directory
     QtMessageBox messages;
     Platform platform{hooks.die != nullptr ? *hooks.die : clockDie, pictures, messages};
 

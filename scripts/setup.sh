@@ -13,9 +13,10 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev
     desktop-file-utils appstream
-    # cpack's .deb: dpkg-shlibdeps works out the library dependencies, and cpack finds
-    # the programs to give it with `file`; neither is in a minimal Debian.
-    dpkg-dev file
+    # scripts/package.sh builds the .deb with debhelper; the packaging test reads it with
+    # dpkg-deb, `file`, readelf and strings (binutils) and lexgrog (man-db); `--check` runs
+    # lintian on it.
+    debhelper dpkg-dev file binutils man-db lintian
     # bench/run.sh measures peak memory with /usr/bin/time.
     time
     # tests/e2e_keyboard.sh: a private D-Bus, the AT-SPI bus and registry, a window manager

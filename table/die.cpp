@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 std::int16_t faceFromR(float r) {
     const float product = r * 6.0f;
@@ -108,8 +109,26 @@ std::optional<float> ClockDieSource::next() {
     return static_cast<float>(bits) / 16777216.0f;
 }
 
+QString installedPictureFolder() {
+#ifdef PIPFALL_DATA_DIR
+    return QStringLiteral(PIPFALL_DATA_DIR);
+#else
+    return {};
+#endif
+}
+
+FilePictureLoader::FilePictureLoader(QString fallbackFolder)
+    : fallbackFolder_(std::move(fallbackFolder)) {}
+
+QString FilePictureLoader::find(const QString& fileName) const {
+    if (fallbackFolder_.isEmpty() || QFileInfo::exists(fileName) || QDir::isAbsolutePath(fileName))
+        return fileName;
+    const QString fallback = QDir(fallbackFolder_).filePath(fileName);
+    return QFileInfo::exists(fallback) ? fallback : fileName;
+}
+
 QImage FilePictureLoader::loadSharp(const QString& fileName) {
-    const QFileInfo info(fileName);
+    const QFileInfo info(find(fileName));
     const QString sharp = info.path() + u'/' + info.completeBaseName() + QStringLiteral("@2x.png");
     if (!QFileInfo(sharp).isFile())
         return {};
@@ -122,7 +141,8 @@ QImage FilePictureLoader::loadSharp(const QString& fileName) {
     return reader.read();
 }
 
-QImage FilePictureLoader::load(const QString& fileName, QString* error) {
+// Reads one BMP picture, or says why it cannot.
+static QImage readBmp(const QString& fileName, QString* error) {
     const QFileInfo info(fileName);
     if (!info.exists()) {
         *error = QCoreApplication::translate("Table", "the file is missing");
@@ -164,6 +184,20 @@ QImage FilePictureLoader::load(const QString& fileName, QString* error) {
                      ? QCoreApplication::translate("Table", "the file cannot be opened")
                      : QCoreApplication::translate("Table", "it is not a readable BMP picture (%1)")
                            .arg(reader.errorString());
+    }
+    return image;
+}
+
+QImage FilePictureLoader::load(const QString& fileName, QString* error) {
+    const QString path = find(fileName);
+    QImage image = readBmp(path, error);
+    // The fault message names the working directory: say where else the picture was looked for.
+    if (image.isNull() && path != fileName) {
+        *error = QStringLiteral("it is not there, and the copy in the folder \"%1\" fails: %2")
+                     .arg(QDir::toNativeSeparators(fallbackFolder_), *error);
+    } else if (image.isNull() && !fallbackFolder_.isEmpty() && !QFileInfo::exists(fileName)) {
+        *error = QStringLiteral("the file is missing, there and in the folder \"%1\"")
+                     .arg(QDir::toNativeSeparators(fallbackFolder_));
     }
     return image;
 }

@@ -189,11 +189,18 @@ void FrmCPF::changeEvent(QEvent* event) {
         settleLater();
 }
 
+void FrmCPF::messageBoxClosed() {
+    // The player closed the box in this program, so the keyboard belongs here: when the window
+    // manager gives it to no window of ours, the table takes it back.
+    if (QApplication::activeWindow() == nullptr && isVisible())
+        activateWindow();
+    settleLater();
+}
+
 void FrmCPF::keepFocusUseful() {
     if (QWidget* box = QApplication::activeModalWidget()) {
-        // Settle again once the message box has gone, whenever the window manager gives the
-        // table back the keyboard.
-        connect(box, &QObject::destroyed, this, &FrmCPF::settleLater, Qt::UniqueConnection);
+        // Settle again once the message box has gone.
+        connect(box, &QObject::destroyed, this, &FrmCPF::messageBoxClosed, Qt::UniqueConnection);
         return;
     }
     QWidget* focused = focusWidget();

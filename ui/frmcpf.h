@@ -45,6 +45,7 @@ private:
     void settleLater();
     void settle();
     void keepFocusUseful();
+    void messageBoxClosed();
     // The Bankroll menu, opened at its first amount.
     void openBankrollMenu();
 

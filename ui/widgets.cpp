@@ -389,7 +389,7 @@ void UpDownView::paintEvent(QPaintEvent*) {
         p.drawPolygon(triangle);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
-    if (hasFocus())
+    if (hasFocus() && isEnabled())
         drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
