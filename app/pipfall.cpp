@@ -2,6 +2,7 @@
 
 #include "table/die.h"
 #include "table/texts.h"
+#include "ui/language.h"
 #include "ui/qtmessagebox.h"
 #include "ui/windows.h"
 
@@ -16,6 +17,9 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     QApplication::setApplicationName(QStringLiteral("Pipfall"));
     // No display name: Qt would append it to every caption ("PIPFALL — Pipfall"), and the
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
+
+    // The player's language, when the game speaks it; English otherwise.
+    const GameLanguage language(playerLanguage());
 
     ClockDieSource clockDie;
     FilePictureLoader pictures(installedPictureFolder()); // after the working directory

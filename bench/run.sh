@@ -41,12 +41,14 @@ done
 export DISPLAY=":$(head -n 1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 
-# launch NAME PROGRAM: one start of PROGRAM until its first frame; appends to NAME.ms/.kb.
+# launch NAME PROGRAM [LANG]: one start of PROGRAM until its first frame, in English or in
+# the locale LANG (the game then loads its translation); appends to NAME.ms/.kb.
 launch() {
-    local started out
+    local started out locale=(env LC_ALL=C.UTF-8 LANGUAGE=)
+    [[ -n ${3:-} ]] && locale=(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$3")
     started=$(date +%s%N)
-    out=$(cd "$build" && PIPFALL_BENCH_STARTUP=$started /usr/bin/time -f 'rss_kb %M %U %S' \
-        -o "$work/time.txt" "$2" 2>/dev/null)
+    out=$(cd "$build" && PIPFALL_BENCH_STARTUP=$started "${locale[@]}" /usr/bin/time \
+        -f 'rss_kb %M %U %S' -o "$work/time.txt" "$2" 2>/dev/null)
     sed -n 's/^startup_ms //p' <<<"$out" >>"$work/$1.ms"
     awk '/^rss_kb/ { print $2 }' "$work/time.txt" >>"$work/$1.kb"
     awk '/^rss_kb/ { print ($3 + $4) * 1000 }' "$work/time.txt" >>"$work/$1.cpu"
@@ -54,8 +56,10 @@ launch() {
 # One start each first, to warm the file cache; then alternate so that both see the same load.
 launch warm "$build/bench/pipfall-bench-game"
 launch warm "$build/bench/pipfall-bench-bare"
+launch warm "$build/bench/pipfall-bench-game" de_DE.UTF-8
 for _ in $(seq "$runs"); do
     launch game "$build/bench/pipfall-bench-game"
+    launch german "$build/bench/pipfall-bench-game" de_DE.UTF-8
     launch bare "$build/bench/pipfall-bench-bare"
 done
 game_ms=$(median <"$work/game.ms")
@@ -68,7 +72,11 @@ game_cpu=$(median <"$work/game.cpu")
 bare_cpu=$(median <"$work/bare.cpu")
 echo "  CPU time to first frame (user + system, 10 ms ticks): pipfall $game_cpu ms," \
     "bare window $bare_cpu ms; load average $(cut -d ' ' -f 1-3 /proc/loadavg)"
+german_ms=$(median <"$work/german.ms")
+echo "  in German, median of $runs: $german_ms ms, $(awk -v a="$german_ms" -v b="$game_ms" \
+    'BEGIN { printf "%+.1f", a - b }') ms beside English (loading the translations)"
 echo "  pipfall runs (ms): $(sort -n "$work/game.ms" | tr '\n' ' ')"
+echo "  German runs (ms):  $(sort -n "$work/german.ms" | tr '\n' ' ')"
 echo "  bare runs (ms):    $(sort -n "$work/bare.ms" | tr '\n' ' ')"
 echo "peak resident memory at start, median of $runs: pipfall $game_kb kB, bare window $bare_kb kB," \
     "ratio $(awk -v a="$game_kb" -v b="$bare_kb" 'BEGIN { printf "%.2f", a / b }')"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots from the real game under Xvfb: the table in play (a bet on,
-# rolled until a point is set), the rules window and the on-the-computer window.
+# rolled until a point is set), the rules window and the on-the-computer window; and the
+# table in German after a come-out six (pipfall-scripted, the game with a die that shows the
+# faces it is given, which the tests build).
 #
 # Usage: scripts/screenshots.sh [BUILD-DIR]   (default build/; writes docs/screenshots/)
 set -euo pipefail
@@ -59,4 +61,18 @@ xdotool key --window "$table" alt+h c
 computer=$(timeout 10 xdotool search --sync --onlyvisible --name '^PIPFALL-On the computer$' | head -n 1)
 sleep 0.5
 import -window "$computer" "$out/computer.png"
-echo "wrote $out/table.png, rules.png and computer.png"
+kill "$game" 2>/dev/null || true
+wait "$game" 2>/dev/null || true
+
+(cd "$build" && exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 ./pipfall-scripted 6) \
+    >"$work/game.log" 2>&1 &
+game=$!
+table=$(timeout 10 xdotool search --sync --onlyvisible --name '^PIPFALL$' | head -n 1)
+xdotool windowmove "$table" 0 0
+sleep 0.5
+click 430 347
+click 430 347
+click 672 176
+sleep 0.3
+import -window "$table" "$out/table-de.png"
+echo "wrote $out/table.png, rules.png, computer.png and table-de.png"

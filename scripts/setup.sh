@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # The translations: lupdate and lrelease, their CMake functions, and Qt's own texts
+    # (a message box's OK) in German and French.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-liberation
     xvfb xauth xdotool x11-utils imagemagick
     clang libclang-rt-14-dev

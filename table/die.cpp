@@ -1,5 +1,6 @@
 #include "table/die.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,10 @@ QString dieFileName(int face) {
 }
 
 QString diePictureFault(const QString& fileName, const QString& reason) {
-    return QStringLiteral("The die picture \"%1\" cannot be read from the folder \"%2\": %3.")
+    //: %1 is the picture's file name, %2 the folder, %3 why it cannot be read.
+    return QCoreApplication::translate("Table",
+                                       "The die picture \"%1\" cannot be read from the folder "
+                                       "\"%2\": %3.")
         .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()), reason);
 }
 
@@ -141,11 +145,11 @@ QImage FilePictureLoader::loadSharp(const QString& fileName) {
 static QImage readBmp(const QString& fileName, QString* error) {
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        *error = QStringLiteral("the file is missing");
+        *error = QCoreApplication::translate("Table", "the file is missing");
         return {};
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("it is not a file");
+        *error = QCoreApplication::translate("Table", "it is not a file");
         return {};
     }
     // Qt's reader gives up on a picture too large to hold without saying why, and quietly
@@ -154,17 +158,19 @@ static QImage readBmp(const QString& fileName, QString* error) {
         if (const std::optional<BmpHeader> header = readBmpHeader(file.read(34))) {
             const qint64 height = header->height < 0 ? -header->height : header->height;
             if (header->width > 4096 || height > 4096) {
-                *error = QStringLiteral("the picture claims an impossible size of %1 by %2 pixels")
+                *error = QCoreApplication::translate(
+                             "Table", "the picture claims an impossible size of %1 by %2 pixels")
                              .arg(header->width)
                              .arg(height);
                 return {};
             }
             const std::optional<qint64> needed = header->fileLength();
             if (needed && file.size() < *needed) {
-                *error = QStringLiteral("the file is cut short: it holds %1 of the %2 bytes of "
-                                        "its picture")
-                             .arg(file.size())
-                             .arg(*needed);
+                *error =
+                    QCoreApplication::translate("Table", "the file is cut short: it holds %1 of "
+                                                         "the %2 bytes of its picture")
+                        .arg(file.size())
+                        .arg(*needed);
                 return {};
             }
         }
@@ -174,10 +180,10 @@ static QImage readBmp(const QString& fileName, QString* error) {
     reader.setAutoTransform(false);
     QImage image = reader.read();
     if (image.isNull()) {
-        *error =
-            reader.error() == QImageReader::FileNotFoundError
-                ? QStringLiteral("the file cannot be opened")
-                : QStringLiteral("it is not a readable BMP picture (%1)").arg(reader.errorString());
+        *error = reader.error() == QImageReader::FileNotFoundError
+                     ? QCoreApplication::translate("Table", "the file cannot be opened")
+                     : QCoreApplication::translate("Table", "it is not a readable BMP picture (%1)")
+                           .arg(reader.errorString());
     }
     return image;
 }

@@ -135,7 +135,7 @@ TableControls::TableControls() {
         const QString name = QString::fromLatin1(row.name);
         auto* item = static_cast<MenuItem*>(controls.value(name).second);
         Q_ASSERT_X(item != nullptr, "TableControls", row.name);
-        item->setCaption(QString::fromLatin1(row.caption));
+        item->setCaption(row.caption);
         item->setVisible(true);
         item->setEnabled(true);
         item->setChecked(row.checked);

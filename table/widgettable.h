@@ -4,7 +4,7 @@
 // twips, start-up caption, font, colours and flags. The table's controls take their start-up
 // state from these rows, and the window builds its widgets from them.
 
-#include <QString>
+#include "table/texts.h"
 
 #include <array>
 #include <cstdint>
@@ -43,7 +43,8 @@ struct WidgetRow {
     Kind kind;
     // Left, top, width and height in twips; for a line its two end points x1, y1, x2, y2.
     std::array<int, 4> geometry;
-    QString caption = {};
+    // In English; shown translated into the player's language when there is a translation.
+    text::Text caption = {};
     FontRow font = {};
     std::int32_t back = kDefaultColour; // 0xRRGGBB
     std::int32_t fore = kDefaultColour; // text colour, or a shape's or line's outline
@@ -61,7 +62,7 @@ struct UpDownRow {
 
 struct MenuRow {
     const char* name;
-    const char* caption;
+    text::Text caption;
     const char* menu; // the top-level menu that holds the item; nullptr for a top-level menu
     bool checked = false;
 };

@@ -4,15 +4,19 @@
 # scripts/package.sh and checked with Debian's validators; and the replay fuzzer, built with
 # clang as a project of its own (fuzz/) for a minute's run. The fuzzer is itself built with
 # the sanitizers, and the package is built apart from either build, so the sanitizer build of
-# the suite leaves both out.
+# the suite leaves both out. The game speaks the language of its locale: the scripts run in
+# the C locale, where it is the English game they expect, whatever the developer's own
+# locale; e2e_language sets each game's locale itself.
 function(pipfall_script_test name timeout)
     add_test(NAME ${name} COMMAND ${ARGN})
     set_tests_properties(${name} PROPERTIES
-        WORKING_DIRECTORY ${PROJECT_BINARY_DIR} SKIP_RETURN_CODE 77 TIMEOUT ${timeout})
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR} SKIP_RETURN_CODE 77 TIMEOUT ${timeout}
+        ENVIRONMENT "LC_ALL=C.UTF-8;LANGUAGE=")
 endfunction()
 set(game $<TARGET_FILE:pipfall>)
 pipfall_script_test(e2e_table 180 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_table.sh ${game} ${PROJECT_SOURCE_DIR})
 pipfall_script_test(e2e_windows 120 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_windows.sh ${game})
+pipfall_script_test(e2e_language 120 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_language.sh ${game})
 pipfall_script_test(e2e_keyboard 300 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_keyboard.sh $<TARGET_FILE:pipfall-scripted>)
 if(NOT PIPFALL_SANITIZE)
     # The package is built apart by scripts/package.sh, the same whichever build asks.

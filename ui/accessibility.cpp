@@ -15,37 +15,49 @@
 
 namespace {
 
-// By object name, without a control array's index.
+// By object name, without a control array's index; in English, translated when asked for.
 constexpr std::array<std::pair<const char*, const char*>, 27> kDescriptions = {{
-    {"cmdRoll", "Roll the die"},
-    {"cmdOneRoll", "Open the panel for one-roll bets; bets standing on the table come back to "
-                   "the bankroll"},
-    {"cmdEnterOR", "Register the one-roll amounts entered"},
-    {"cmdCancelOR", "Close the one-roll panel without registering its amounts"},
-    {"cmdokabout", "Close the about panel"},
-    {"cmdBack", "Return to the table"},
-    {"Command1", "Return to the table"},
-    {"udBet", "The main bet, up to 500 dollars in steps of 5; the Up and Down keys change it"},
-    {"udOneRoll", "A one-roll bet, up to 100 dollars; the Up and Down keys change it"},
-    {"txtBet", "Amount of the main bet"},
-    {"txtOneRoll", "Amount entered for a one-roll bet"},
-    {"lblBankroll", "Money left to bet with"},
-    {"lblpoint", "The point to roll again: the first chance pays two to one, the second one to "
-                 "one, the third two to one"},
-    {"lblodds", "A number that can become the point"},
-    {"lblcout", "Come-out marker, lit while the next roll is a come-out roll"},
-    {"lblOR", "One-roll bet spot; a bet pays four to one when its number comes up"},
-    {"lblbetresult", "Outcome of the main bet"},
-    {"lblinfo", "Information and instructions"},
-    {"lblgameover", "End of the game"},
-    {"lblORinfo", "Outcome of the one-roll bets"},
-    {"lblrebet", "Notice about the automatic re-bet"},
-    {"lblORoll", "Instructions for one-roll bets"},
-    {"lblabout", "About Pipfall"},
-    {"Label5", "Payout of one-roll bets"},
-    {"picdie", "Face of the last roll"},
-    {"lblrules", "Rules of the game"},
-    {"Label1", "How to play the game on the computer"},
+    {"cmdRoll", QT_TRANSLATE_NOOP("ActionWords", "Roll the die")},
+    {"cmdOneRoll",
+     QT_TRANSLATE_NOOP("ActionWords",
+                       "Open the panel for one-roll bets; bets standing on the table come back to "
+                       "the bankroll")},
+    {"cmdEnterOR", QT_TRANSLATE_NOOP("ActionWords", "Register the one-roll amounts entered")},
+    {"cmdCancelOR",
+     QT_TRANSLATE_NOOP("ActionWords", "Close the one-roll panel without registering its amounts")},
+    {"cmdokabout", QT_TRANSLATE_NOOP("ActionWords", "Close the about panel")},
+    {"cmdBack", QT_TRANSLATE_NOOP("ActionWords", "Return to the table")},
+    {"Command1", QT_TRANSLATE_NOOP("ActionWords", "Return to the table")},
+    {"udBet", QT_TRANSLATE_NOOP(
+                  "ActionWords",
+                  "The main bet, up to 500 dollars in steps of 5; the Up and Down keys change it")},
+    {"udOneRoll",
+     QT_TRANSLATE_NOOP("ActionWords",
+                       "A one-roll bet, up to 100 dollars; the Up and Down keys change it")},
+    {"txtBet", QT_TRANSLATE_NOOP("ActionWords", "Amount of the main bet")},
+    {"txtOneRoll", QT_TRANSLATE_NOOP("ActionWords", "Amount entered for a one-roll bet")},
+    {"lblBankroll", QT_TRANSLATE_NOOP("ActionWords", "Money left to bet with")},
+    {"lblpoint", QT_TRANSLATE_NOOP(
+                     "ActionWords",
+                     "The point to roll again: the first chance pays two to one, the second one to "
+                     "one, the third two to one")},
+    {"lblodds", QT_TRANSLATE_NOOP("ActionWords", "A number that can become the point")},
+    {"lblcout", QT_TRANSLATE_NOOP("ActionWords",
+                                  "Come-out marker, lit while the next roll is a come-out roll")},
+    {"lblOR",
+     QT_TRANSLATE_NOOP("ActionWords",
+                       "One-roll bet spot; a bet pays four to one when its number comes up")},
+    {"lblbetresult", QT_TRANSLATE_NOOP("ActionWords", "Outcome of the main bet")},
+    {"lblinfo", QT_TRANSLATE_NOOP("ActionWords", "Information and instructions")},
+    {"lblgameover", QT_TRANSLATE_NOOP("ActionWords", "End of the game")},
+    {"lblORinfo", QT_TRANSLATE_NOOP("ActionWords", "Outcome of the one-roll bets")},
+    {"lblrebet", QT_TRANSLATE_NOOP("ActionWords", "Notice about the automatic re-bet")},
+    {"lblORoll", QT_TRANSLATE_NOOP("ActionWords", "Instructions for one-roll bets")},
+    {"lblabout", QT_TRANSLATE_NOOP("ActionWords", "About Pipfall")},
+    {"Label5", QT_TRANSLATE_NOOP("ActionWords", "Payout of one-roll bets")},
+    {"picdie", QT_TRANSLATE_NOOP("ActionWords", "Face of the last roll")},
+    {"lblrules", QT_TRANSLATE_NOOP("ActionWords", "Rules of the game")},
+    {"Label1", QT_TRANSLATE_NOOP("ActionWords", "How to play the game on the computer")},
 }};
 
 // "lblOR(4)" is the member 4 of lblOR; a plain name is index 0.
@@ -283,7 +295,7 @@ QString accessibleDescription(const QString& objectName) {
     const QStringView base = splitName(objectName).first;
     for (const auto& [name, description] : kDescriptions) {
         if (base == QLatin1String(name))
-            return QString::fromLatin1(description);
+            return ActionWords::tr(description);
     }
     return {};
 }

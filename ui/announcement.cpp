@@ -2,15 +2,9 @@
 
 #include "table/rules.h"
 #include "table/texts.h"
+#include "ui/overloaded.h"
 
 #include <QStringList>
-
-namespace {
-
-template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
-
-} // namespace
 
 QString ActionWords::dollars(Currency amount) {
     return amount == Currency::fromDollars(1) ? tr("1 dollar")
@@ -191,6 +185,7 @@ QString ActionWords::text(const std::vector<TableEvent>& events, bool settingAmo
     if (bankroll)
         sentences << tr("Bankroll, %1.").arg(dollars(*bankroll));
     if (needsNewBankroll(events))
+        //: Alt and the mnemonic of the Bankroll menu, as the menu bar reads in this language.
         sentences << tr("Press Alt+B for a new bankroll.");
     return sentences.join(u' ');
 }

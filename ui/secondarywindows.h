@@ -15,13 +15,14 @@
 #include <vector>
 
 // A secondary window's widget set as data, like the table's.
+// Its texts are translated in the context "Help".
 struct WindowLayout {
     const char* name;
-    const char* caption;
+    text::Text caption;
     int widthTwips;
     int heightTwips;
     std::int32_t back;
-    const char* exitCaption; // the menu bar's only command, mnuexit
+    text::Text exitCaption; // the menu bar's only command, mnuexit
     std::span<const WidgetRow> widgets;
     std::span<const char* const> tabOrder;
     const char* button; // where the focus starts

@@ -121,6 +121,41 @@ QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int
     return lines;
 }
 
+namespace {
+
+// Where a caption is drawn: inside a label's border, and inside a button's bevel.
+QRect labelTextRect(const QRect& rect, bool border) {
+    return border ? rect.adjusted(1, 1, -1, -1) : rect;
+}
+QRect buttonTextRect(const QRect& rect) {
+    return rect.adjusted(3, 2, -3, -2);
+}
+constexpr int kButtonTextFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+} // namespace
+
+CaptionFit labelCaptionFit(const QString& caption, const QFont& font, QSize size, bool border) {
+    const QFontMetrics metrics(font);
+    const QRect box = labelTextRect(QRect(QPoint(), size), border);
+    QStringList lines = wrapCaption(caption, metrics, box.width());
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast(); // blanks that push nothing onto a line draw nothing
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return {static_cast<int>(lines.size()), std::max(1, box.height() / metrics.height()),
+            box.width() - widest};
+}
+
+CaptionFit buttonCaptionFit(const QString& caption, const QFont& font, QSize size) {
+    const QFontMetrics metrics(font);
+    const QRect box = buttonTextRect(QRect(QPoint(), size));
+    const QRect used = metrics.boundingRect(box, kButtonTextFlags, caption);
+    const int line = metrics.lineSpacing();
+    return {qRound(static_cast<double>(used.height()) / line), std::max(1, box.height() / line),
+            box.width() - used.width()};
+}
+
 QFont drawingFont(const Font& wanted) {
     QFont font;
     const QString face = wanted.name.toLower();
@@ -183,11 +218,9 @@ void LabelView::sync() {
 void LabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), label_.backColor());
-    QRect textRect = rect();
-    if (border_) {
+    const QRect textRect = labelTextRect(rect(), border_);
+    if (border_)
         drawFrame(p, rect(), Qt::black);
-        textRect.adjust(1, 1, -1, -1);
-    }
     p.setPen(label_.foreColor());
     p.setFont(font());
     const QFontMetrics metrics = fontMetrics();
@@ -248,11 +281,11 @@ void ButtonView::paintEvent(QPaintEvent*) {
     const bool sunken = isDown();
     p.fillRect(rect(), back_);
     drawBevel(p, rect(), sunken);
-    QRect textRect = rect().adjusted(3, 2, -3, -2);
+    QRect textRect = buttonTextRect(rect());
     if (sunken)
         textRect.translate(1, 1);
     p.setFont(font());
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    const int flags = kButtonTextFlags;
     if (isEnabled()) {
         p.setPen(Qt::black);
         p.drawText(textRect, flags, text());

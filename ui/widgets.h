@@ -26,6 +26,19 @@ QFont drawingFont(const Font& wanted);
 // at blanks, never after a hyphen.
 QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
+// How a caption sits in a label or a button of that size at that font, as the widget draws
+// it: the lines it takes, the lines the widget has room for (at least one), and the pixels
+// left beside its widest line, negative where it sticks out. The table never moves or grows a
+// widget, so a caption (a translation above all) must fit the one it is shown in.
+struct CaptionFit {
+    int lines;
+    int maxLines;
+    int room;
+    bool fits() const { return lines <= maxLines && room >= 0; }
+};
+CaptionFit labelCaptionFit(const QString& caption, const QFont& font, QSize size, bool border);
+CaptionFit buttonCaptionFit(const QString& caption, const QFont& font, QSize size);
+
 // An opaque, word-wrapping label. A label that takes the keyboard focus (a one-roll spot
 // holding a winner) is clicked with Space or Return, as with the mouse.
 class LabelView : public QWidget {
