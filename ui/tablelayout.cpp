@@ -1,5 +1,7 @@
 #include "ui/tablelayout.h"
 
+#include <algorithm>
+
 namespace {
 
 // What each control is for, as a screen reader describes it; the members of a control array
@@ -33,7 +35,7 @@ constexpr text::Text kLabel5Description = {QT_TRANSLATE_NOOP("ActionWords", "Pay
 } // namespace
 
 // clang-format off
-const std::array<WidgetRow, 66> kTableWidgets = {{
+constexpr std::array<WidgetRow, 66> kTableWidgets = {{
     {.control = ControlId::cmdCancelOR, .geometry = {7800, 6600, 1935, 255}, .font = {"Arial", 8.25, true}, .back = 0xFFC080, .flags = Coloured, .description = kCmdCancelORDescription},
     {.control = ControlId::cmdokabout, .geometry = {1560, 1560, 1095, 615}, .font = {"Arial", 12, true}, .back = 0x8080FF, .flags = Coloured, .description = kCmdokaboutDescription},
     {.control = ControlId::pblogo, .geometry = {240, 600, 1860, 1500}, .back = 0x0000FF, .flags = Border | AutoSize},
@@ -103,6 +105,23 @@ const std::array<WidgetRow, 66> kTableWidgets = {{
 }};
 // clang-format on
 
+namespace {
+
+// Every control but the menus has one row.
+consteval bool placesEveryControlOnce() {
+    for (std::size_t i = 0; i < kTableControls.size(); ++i) {
+        int rows = 0;
+        for (const WidgetRow& row : kTableWidgets)
+            rows += row.control == controlAt(i);
+        if (rows != (kTableControls[i].kind == Kind::Menu ? 0 : 1))
+            return false;
+    }
+    return true;
+}
+static_assert(placesEveryControlOnce(), "kTableWidgets leaves out a control or places it twice");
+
+} // namespace
+
 const std::array<ControlId, 14> kTableTabOrder = {
     ControlId::picdie,      ControlId::udBet,       ControlId::cmdRoll,     ControlId::cmdOneRoll,
     ControlId::udOneRoll_1, ControlId::udOneRoll_2, ControlId::udOneRoll_3, ControlId::udOneRoll_4,
@@ -111,13 +130,6 @@ const std::array<ControlId, 14> kTableTabOrder = {
 };
 
 const WidgetRow& tableRow(ControlId control) {
-    static const std::array<const WidgetRow*, kTableControlCount> rows = [] {
-        std::array<const WidgetRow*, kTableControlCount> byControl{};
-        for (const WidgetRow& row : kTableWidgets) {
-            if (row.control)
-                byControl[static_cast<std::size_t>(*row.control)] = &row;
-        }
-        return byControl;
-    }();
-    return *rows[static_cast<std::size_t>(control)];
+    return *std::find_if(kTableWidgets.begin(), kTableWidgets.end(),
+                         [control](const WidgetRow& row) { return row.control == control; });
 }

@@ -14,5 +14,5 @@ extern const std::array<WidgetRow, 66> kTableWidgets;
 // The widgets that take the keyboard focus, in tab order.
 extern const std::array<ControlId, 14> kTableTabOrder;
 
-// The row of a control.
+// The row of a control that is not a menu.
 const WidgetRow& tableRow(ControlId control);
