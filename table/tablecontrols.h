@@ -151,6 +151,8 @@ struct TableControls {
 #undef PIPFALL_DECLARE_CONTROL
 #undef PIPFALL_DECLARE_NOTHING
 
+    // The control of an id. A const TableControls still hands out the control itself: whoever
+    // only reads takes it as const (the replay's state, the screen reader).
     AnyControl at(ControlId id) const {
         return controls_[static_cast<std::size_t>(id)];
     }
