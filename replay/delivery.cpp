@@ -7,28 +7,16 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
-const QStringList kClickMenuItems = {
-    QStringLiteral("mnuAuto"), QStringLiteral("mnumax"),   QStringLiteral("mnuMin"),
-    QStringLiteral("mnu20"),   QStringLiteral("mnu100"),   QStringLiteral("mnu1000"),
-    QStringLiteral("mnu5000"), QStringLiteral("mnuabout"),
+// The menu commands a script may choose: the others open a window or end the program.
+constexpr std::array<ControlId, 8> kPlayersCommands = {
+    ControlId::mnuAuto, ControlId::mnumax,  ControlId::mnuMin,  ControlId::mnu20,
+    ControlId::mnu100,  ControlId::mnu1000, ControlId::mnu5000, ControlId::mnuabout,
 };
-const QStringList kClickButtons = {
-    QStringLiteral("cmdRoll"),     QStringLiteral("cmdOneRoll"), QStringLiteral("cmdEnterOR"),
-    QStringLiteral("cmdCancelOR"), QStringLiteral("cmdokabout"),
-};
-
-// Whether name is "array(i)" for a one-digit index i from first to last.
-bool isIndexed(const QString& name, const char* array, int first, int last) {
-    const QLatin1String prefix(array);
-    const qsizetype length = prefix.size();
-    if (name.size() != length + 3 || !name.startsWith(prefix) || name.at(length) != u'(' ||
-        name.at(length + 2) != u')')
-        return false;
-    const int index = name.at(length + 1).unicode() - u'0';
-    return index >= first && index <= last;
-}
 
 // A left click at a point of the widget: pressed and released there.
 void mouseClick(QWidget* widget, QPoint at) {
@@ -41,51 +29,42 @@ void mouseClick(QWidget* widget, QPoint at) {
     QCoreApplication::sendEvent(widget, &release);
 }
 
-} // namespace
+Delivery clickButton(Button& button, FrmCPF* window) {
+    if (!button.reachable())
+        return Delivery::NotDelivered;
+    if (window != nullptr)
+        static_cast<QPushButton*>(window->widget(button))->click();
+    else
+        button.Click.raise();
+    return Delivery::Delivered;
+}
 
-Delivery deliver(Table& table, FrmCPF* window, PlayerAction action, const QString& name) {
-    TableControls& w = table.controls();
-    if (action == PlayerAction::Click) {
-        if (kClickButtons.contains(name)) {
-            auto& button = static_cast<Button&>(*w.byName(name));
-            if (!button.reachable())
-                return Delivery::NotDelivered;
-            if (window != nullptr)
-                static_cast<QPushButton*>(window->widget(name))->click();
-            else
-                button.Click.raise();
-            return Delivery::Delivered;
-        }
-        if (isIndexed(name, "lblOR", 1, 6)) {
-            auto& label = static_cast<Label&>(*w.byName(name));
-            if (!label.visible())
-                return Delivery::NotDelivered;
-            if (window != nullptr)
-                mouseClick(window->widget(name), QPoint(2, 2));
-            else
-                label.Click.raise();
-            return Delivery::Delivered;
-        }
-        if (kClickMenuItems.contains(name)) {
-            auto& item = static_cast<MenuItem&>(*w.byName(name));
-            if (!item.itemReachable())
-                return Delivery::NotDelivered;
-            if (window != nullptr)
-                window->action(name)->trigger();
-            else
-                item.Click.raise();
-            return Delivery::Delivered;
-        }
-        return Delivery::UnknownName;
-    }
-    if (name != u"udBet" && !isIndexed(name, "udOneRoll", 1, 6))
-        return Delivery::UnknownName;
-    auto& upDown = static_cast<UpDown&>(*w.byName(name));
+// A one-roll spot takes clicks while it is shown, enabled or not.
+Delivery clickSpot(Label& spot, FrmCPF* window) {
+    if (!spot.visible())
+        return Delivery::NotDelivered;
+    if (window != nullptr)
+        mouseClick(window->widget(spot), QPoint(2, 2));
+    else
+        spot.Click.raise();
+    return Delivery::Delivered;
+}
+
+Delivery chooseCommand(MenuItem& item, ControlId control, FrmCPF* window) {
+    if (!item.itemReachable())
+        return Delivery::NotDelivered;
+    if (window != nullptr)
+        window->action(control)->trigger();
+    else
+        item.Click.raise();
+    return Delivery::Delivered;
+}
+
+Delivery pressArrow(UpDown& upDown, bool up, FrmCPF* window) {
     if (!upDown.reachable())
         return Delivery::NotDelivered;
-    const bool up = action == PlayerAction::Up;
     if (window != nullptr) {
-        QWidget* arrows = window->widget(name);
+        QWidget* arrows = window->widget(upDown);
         mouseClick(arrows, QPoint(arrows->width() / 2, up ? 1 : arrows->height() - 2));
     } else if (up) {
         upDown.stepUp();
@@ -93,4 +72,28 @@ Delivery deliver(Table& table, FrmCPF* window, PlayerAction action, const QStrin
         upDown.stepDown();
     }
     return Delivery::Delivered;
+}
+
+} // namespace
+
+Delivery deliver(Table& table, FrmCPF* window, PlayerAction action, const QString& name) {
+    const std::optional<ControlId> control = controlNamed(name);
+    if (!control)
+        return Delivery::UnknownName;
+    TableControls& w = table.controls();
+    const AnyControl target = w.at(*control);
+    if (action != PlayerAction::Click) {
+        UpDown* const* upDown = std::get_if<UpDown*>(&target);
+        return upDown != nullptr ? pressArrow(**upDown, action == PlayerAction::Up, window)
+                                 : Delivery::UnknownName;
+    }
+    if (Button* const* button = std::get_if<Button*>(&target))
+        return clickButton(**button, window);
+    if (Label* const* label = std::get_if<Label*>(&target); label && w.lblOR.indexOf(**label))
+        return clickSpot(**label, window);
+    if (MenuItem* const* item = std::get_if<MenuItem*>(&target);
+        item && std::find(kPlayersCommands.begin(), kPlayersCommands.end(), *control) !=
+                    kPlayersCommands.end())
+        return chooseCommand(**item, *control, window);
+    return Delivery::UnknownName;
 }

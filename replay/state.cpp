@@ -43,6 +43,54 @@ template <std::size_t N> void put(std::string& out, const char (&text)[N]) {
     out.append(text, N - 1);
 }
 
+void appendVisible(std::string& out, const Control& control) {
+    put(out, ", \"visible\": ");
+    appendBool(out, control.visible());
+    put(out, "}");
+}
+
+void appendEnabledAndVisible(std::string& out, const Control& control) {
+    put(out, ", \"enabled\": ");
+    appendBool(out, control.enabled());
+    appendVisible(out, control);
+}
+
+void appendLabel(std::string& out, const Label& label) {
+    put(out, ": {\"caption\": ");
+    appendJsonString(out, label.caption());
+    put(out, ", \"back\": ");
+    appendColour(out, label.backColor());
+    const Font& font = label.font();
+    put(out, ", \"font\": {\"name\": ");
+    appendJsonString(out, font.name);
+    put(out, ", \"size\": ");
+    appendNumber(out, font.size);
+    put(out, ", \"bold\": ");
+    appendBool(out, font.bold);
+    put(out, "}");
+    appendVisible(out, label);
+}
+
+void appendPicture(std::string& out, const PictureBox& picture) {
+    put(out, ": {\"picture\": ");
+    if (picture.pictureName().isEmpty())
+        put(out, "null");
+    else
+        appendJsonString(out, picture.pictureName());
+    appendVisible(out, picture);
+}
+
+// A menu item has no visibility of its own to show.
+void appendMenuItem(std::string& out, const MenuItem& item) {
+    put(out, ": {\"caption\": ");
+    appendJsonString(out, item.caption());
+    put(out, ", \"enabled\": ");
+    appendBool(out, item.enabled());
+    put(out, ", \"checked\": ");
+    appendBool(out, item.checked());
+    put(out, "}");
+}
+
 } // namespace
 
 void appendJsonString(std::string& out, const QString& text) {
@@ -102,76 +150,36 @@ void appendStateJson(std::string& out, const Table& t) {
     out += ", \"ORWon\": ";
     appendBool(out, t.ORWon);
     out += "}, \"widgets\": {";
-    bool first = true;
-    for (const NamedControl& named : t.controls().named()) {
-        if (!first)
+    const TableControls& w = t.controls();
+    for (std::size_t i = 0; i < kTableControls.size(); ++i) {
+        if (i != 0)
             put(out, ", ");
-        first = false;
-        appendJsonString(out, named.name);
-        const Control* control = named.control;
-        switch (named.kind) {
-        case Kind::Label: {
-            const auto* label = static_cast<const Label*>(control);
-            put(out, ": {\"caption\": ");
-            appendJsonString(out, label->caption());
-            put(out, ", \"back\": ");
-            appendColour(out, label->backColor());
-            const Font& font = label->font();
-            put(out, ", \"font\": {\"name\": ");
-            appendJsonString(out, font.name);
-            put(out, ", \"size\": ");
-            appendNumber(out, font.size);
-            put(out, ", \"bold\": ");
-            appendBool(out, font.bold);
-            put(out, "}");
-            break;
-        }
-        case Kind::Button:
-            put(out, ": {\"caption\": ");
-            appendJsonString(out, static_cast<const Button*>(control)->caption());
-            put(out, ", \"enabled\": ");
-            appendBool(out, control->enabled());
-            break;
-        case Kind::TextBox:
-            put(out, ": {\"text\": ");
-            appendJsonString(out, static_cast<const TextBox*>(control)->text());
-            put(out, ", \"enabled\": ");
-            appendBool(out, control->enabled());
-            break;
-        case Kind::UpDown:
-            put(out, ": {\"value\": ");
-            appendNumber(out, static_cast<const UpDown*>(control)->value());
-            put(out, ", \"enabled\": ");
-            appendBool(out, control->enabled());
-            break;
-        case Kind::PictureBox: {
-            const QString& picture = static_cast<const PictureBox*>(control)->pictureName();
-            put(out, ": {\"picture\": ");
-            if (picture.isEmpty())
-                put(out, "null");
-            else
-                appendJsonString(out, picture);
-            break;
-        }
-        case Kind::Menu: {
-            const auto* item = static_cast<const MenuItem*>(control);
-            put(out, ": {\"caption\": ");
-            appendJsonString(out, item->caption());
-            put(out, ", \"enabled\": ");
-            appendBool(out, item->enabled());
-            put(out, ", \"checked\": ");
-            appendBool(out, item->checked());
-            put(out, "}");
-            continue;
-        }
-        case Kind::Shape:
-        case Kind::Line:
-            put(out, ": {");
-            break;
-        }
-        put(out, ", \"visible\": ");
-        appendBool(out, control->visible());
-        put(out, "}");
+        // Names are plain ASCII: nothing to escape.
+        out += '"';
+        out += kTableControls[i].name;
+        out += '"';
+        const AnyControl control = w.at(controlAt(i));
+        std::visit(Overloaded{
+                       [&out](const Label* label) { appendLabel(out, *label); },
+                       [&out](const Button* button) {
+                           put(out, ": {\"caption\": ");
+                           appendJsonString(out, button->caption());
+                           appendEnabledAndVisible(out, *button);
+                       },
+                       [&out](const TextBox* box) {
+                           put(out, ": {\"text\": ");
+                           appendJsonString(out, box->text());
+                           appendEnabledAndVisible(out, *box);
+                       },
+                       [&out](const UpDown* upDown) {
+                           put(out, ": {\"value\": ");
+                           appendNumber(out, upDown->value());
+                           appendEnabledAndVisible(out, *upDown);
+                       },
+                       [&out](const PictureBox* picture) { appendPicture(out, *picture); },
+                       [&out](const MenuItem* item) { appendMenuItem(out, *item); },
+                   },
+                   control);
     }
     out += "}}";
 }

@@ -5,7 +5,7 @@
 // check marks, the die picture). The window draws real widgets from them; the replay driver
 // and the tests read them directly.
 //
-// Every control tells one observer (the window's widget, when there is a window) after each
+// Every control tells its observers (the window's widget, when there is a window) after each
 // change of a property. A click, an arrow click or a changed text runs the event handler the
 // table bound to the control.
 
@@ -15,6 +15,11 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <vector>
+
+// The kinds of the windows' widgets. Shapes and lines are only drawn: they hold no control.
+enum class Kind { Label, Button, TextBox, PictureBox, UpDown, Shape, Line, Menu };
 
 // A typeface as a handler last named it ("arial"), with its size in points.
 struct Font {
@@ -36,19 +41,20 @@ public:
     // Reachable by the player: shown and enabled.
     bool reachable() const { return visible_ && enabled_; }
 
-    // The one party told of every change (the window's widget).
-    void observe(std::function<void()> observer) { observer_ = std::move(observer); }
+    // Adds a party told of every change from now on (the window's widget); an observer
+    // lives as long as the control.
+    void observe(std::function<void()> observer) { observers_.push_back(std::move(observer)); }
 
 protected:
     void changed() const {
-        if (observer_)
-            observer_();
+        for (const auto& observer : observers_)
+            observer();
     }
 
 private:
     bool visible_ = false;
     bool enabled_ = false;
-    std::function<void()> observer_;
+    std::vector<std::function<void()>> observers_;
 };
 
 // An event handler bound to a control; nothing runs while none is bound.
@@ -155,6 +161,8 @@ private:
 class MenuItem : public Control {
 public:
     void setMenu(const MenuItem* menu) { menu_ = menu; }
+    // The top-level menu that holds the item; nullptr for a top-level menu.
+    const MenuItem* menu() const { return menu_; }
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
     bool checked() const { return checked_; }
@@ -172,11 +180,20 @@ private:
 // Members of a control array, addressed by their own index range (lblodds(2)..lblodds(5)).
 template <class C, int First, int Last> class ControlArray {
 public:
+    using Member = C;
     static constexpr int first = First;
     static constexpr int last = Last;
     C& operator()(int index) { return members_.at(static_cast<std::size_t>(index - First)); }
     const C& operator()(int index) const {
         return members_.at(static_cast<std::size_t>(index - First));
+    }
+    // The index of a member; nothing for a control that is not one.
+    std::optional<int> indexOf(const Control& control) const {
+        for (int index = First; index <= Last; ++index) {
+            if (&(*this)(index) == &control)
+                return index;
+        }
+        return std::nullopt;
     }
 
 private:

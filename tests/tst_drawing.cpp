@@ -1,25 +1,14 @@
 // How the table lays out its texts: captions wrapped into the lines the player sees, blanks as
 // the captions set them; and the message box, its text as far from either edge.
 
-#include "table/widgettable.h"
+#include "table/startup.h"
 #include "ui/qtmessagebox.h"
+#include "ui/tablelayout.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
-
-namespace {
-
-const WidgetRow& widgetRow(const char* name) {
-    for (const WidgetRow& row : kTableWidgets) {
-        if (qstrcmp(row.name, name) == 0)
-            return row;
-    }
-    qFatal("no widget %s", name);
-}
-
-} // namespace
 
 class TestDrawing : public QObject {
     Q_OBJECT
@@ -34,7 +23,8 @@ private slots:
         };
         // The about panel: runs of blanks push the name and the version onto lines of their
         // own, and the version keeps its double blank.
-        row("about panel", widgetRow("lblabout").caption, widgetRow("lblabout").geometry[2] / 15,
+        row("about panel", startUpRow(ControlId::lblabout).caption,
+            tableRow(ControlId::lblabout).geometry[2] / 15,
             {QString(), QStringLiteral("Pipfall"), QStringLiteral("Version  1.1")});
         row("fits on one line", QStringLiteral("Roll  Die"), 255, {QStringLiteral("Roll  Die")});
         row("a double blank inside a line",

@@ -12,6 +12,7 @@
 #include "ui/language.h"
 #include "ui/qtmessagebox.h"
 #include "ui/secondarywindows.h"
+#include "ui/tablelayout.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -42,16 +43,20 @@ const QStringList kFaultTexts = {"DieNotRolled", "CannotStart"};
 const QStringList kLanguages = {"", "de", "fr"}; // English first
 
 const WidgetRow& rowNamed(const QString& name) {
-    for (std::span<const WidgetRow> rows : {std::span<const WidgetRow>(kTableWidgets),
-                                            kRulesLayout.widgets, kComputerGameLayout.widgets})
+    if (const std::optional<ControlId> control = controlNamed(name))
+        return tableRow(*control);
+    for (std::span<const WidgetRow> rows : {kRulesLayout.widgets, kComputerGameLayout.widgets})
         for (const WidgetRow& row : rows)
-            if (name == QLatin1String(row.name))
+            if (row.name != nullptr && name == QLatin1String(row.name))
                 return row;
     qFatal("no widget %s", qPrintable(name));
 }
 
 Font rowFont(const WidgetRow& row) {
-    return {QString::fromLatin1(row.font.face), row.font.size, row.font.bold};
+    // A label of the table takes its font from the table, which changes it as it plays.
+    const FontRow& font =
+        row.widgetKind() == Kind::Label && row.control ? startUpRow(*row.control).font : row.font;
+    return {QString::fromLatin1(font.face), font.size, font.bold};
 }
 
 struct Shown {
@@ -64,8 +69,9 @@ CaptionFit fitOf(const Shown& shown) {
     const WidgetRow& row = rowNamed(shown.widget);
     const QSize size(twipsToPixels(row.geometry[2]), twipsToPixels(row.geometry[3]));
     const QFont font = drawingFont(shown.font);
-    return row.kind == Kind::Button ? buttonCaptionFit(shown.text, font, size)
-                                    : labelCaptionFit(shown.text, font, size, row.flags & Border);
+    return row.widgetKind() == Kind::Button
+               ? buttonCaptionFit(shown.text, font, size)
+               : labelCaptionFit(shown.text, font, size, row.flags & Border);
 }
 
 // Plays the tour in a language and keeps every caption the labels and buttons of the three
@@ -91,11 +97,13 @@ void tour(const QString& code, std::vector<Shown>& shown) {
         seen.insert(key);
     };
     auto look = [&] {
-        for (const NamedControl& c : engine.table().controls().named()) {
-            if (auto* label = dynamic_cast<Label*>(c.control))
-                keep(c.name, label->caption(), label->font());
-            else if (auto* button = dynamic_cast<Button*>(c.control))
-                keep(c.name, button->caption(), rowFont(rowNamed(c.name)));
+        for (std::size_t i = 0; i < kTableControls.size(); ++i) {
+            const QString name = QString::fromLatin1(kTableControls[i].name);
+            const AnyControl control = engine.table().controls().at(controlAt(i));
+            if (Label* const* label = std::get_if<Label*>(&control))
+                keep(name, (*label)->caption(), (*label)->font());
+            else if (Button* const* button = std::get_if<Button*>(&control))
+                keep(name, (*button)->caption(), rowFont(rowNamed(name)));
         }
     };
     look();
@@ -110,7 +118,7 @@ void tour(const QString& code, std::vector<Shown>& shown) {
     }
     for (std::span<const WidgetRow> help : {kRulesLayout.widgets, kComputerGameLayout.widgets})
         for (const WidgetRow& row : help)
-            if (row.kind == Kind::Label || row.kind == Kind::Button)
+            if (row.widgetKind() == Kind::Label || row.widgetKind() == Kind::Button)
                 keep(QString::fromLatin1(row.name), row.caption, rowFont(row));
     // The tour shows every text of the table where it belongs, so that all are measured.
     for (const auto& [name, text] : kTexts) {
@@ -242,8 +250,9 @@ private slots:
         std::vector<text::Text> marked(text::NumberNames.begin(), text::NumberNames.end());
         for (const auto& [name, text] : kTexts)
             marked.push_back(text);
-        for (std::span<const WidgetRow> rows : {std::span<const WidgetRow>(kTableWidgets),
-                                                kRulesLayout.widgets, kComputerGameLayout.widgets})
+        for (const StartUpRow& row : kTableStartUp)
+            marked.push_back(row.caption);
+        for (std::span<const WidgetRow> rows : {kRulesLayout.widgets, kComputerGameLayout.widgets})
             for (const WidgetRow& row : rows)
                 marked.push_back(row.caption);
         for (const MenuRow& row : kTableMenus)
@@ -285,10 +294,11 @@ private slots:
                 QCOMPARE(what == u"box"      ? boxShown(text::OverBet)
                          : what == u"Cancel" ? qApp->translate("QPlatformTheme", "Cancel")
                          : what == u"heard"  ? ActionWords::text(fourRolled, false, dollars(95))
-                         : what.startsWith(u"described ") ? accessibleDescription(what.sliced(10))
-                         : what == u"frmPFrules"          ? rules.windowTitle()
-                         : table.action(what)             ? table.action(what)->text()
-                                                          : caption(table.widget(what)),
+                         : what.startsWith(u"described ")
+                             ? table.widget(what.sliced(10))->accessibleDescription()
+                         : what == u"frmPFrules" ? rules.windowTitle()
+                         : table.action(what)    ? table.action(what)->text()
+                                                 : caption(table.widget(what)),
                          row[2]);
         }
         // A player who cannot go on is told the key of the Bankroll menu as it reads.

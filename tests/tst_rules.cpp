@@ -185,7 +185,7 @@ Outcome play(const QString& script, bool mayMiss) {
             });
         } else if (word[0] == u"assign") {
             arrange([&](TableControls& w) {
-                static_cast<UpDown*>(w.byName(word[1]))->setValue(word[2].toInt());
+                std::get<UpDown*>(w.at(*controlNamed(word[1])))->setValue(word[2].toInt());
             });
         } else {
             lines << step.trimmed();

@@ -15,59 +15,6 @@
 
 namespace {
 
-// By object name, without a control array's index; in English, translated when asked for.
-constexpr std::array<std::pair<const char*, const char*>, 27> kDescriptions = {{
-    {"cmdRoll", QT_TRANSLATE_NOOP("ActionWords", "Roll the die")},
-    {"cmdOneRoll",
-     QT_TRANSLATE_NOOP("ActionWords",
-                       "Open the panel for one-roll bets; bets standing on the table come back to "
-                       "the bankroll")},
-    {"cmdEnterOR", QT_TRANSLATE_NOOP("ActionWords", "Register the one-roll amounts entered")},
-    {"cmdCancelOR",
-     QT_TRANSLATE_NOOP("ActionWords", "Close the one-roll panel without registering its amounts")},
-    {"cmdokabout", QT_TRANSLATE_NOOP("ActionWords", "Close the about panel")},
-    {"cmdBack", QT_TRANSLATE_NOOP("ActionWords", "Return to the table")},
-    {"Command1", QT_TRANSLATE_NOOP("ActionWords", "Return to the table")},
-    {"udBet", QT_TRANSLATE_NOOP(
-                  "ActionWords",
-                  "The main bet, up to 500 dollars in steps of 5; the Up and Down keys change it")},
-    {"udOneRoll",
-     QT_TRANSLATE_NOOP("ActionWords",
-                       "A one-roll bet, up to 100 dollars; the Up and Down keys change it")},
-    {"txtBet", QT_TRANSLATE_NOOP("ActionWords", "Amount of the main bet")},
-    {"txtOneRoll", QT_TRANSLATE_NOOP("ActionWords", "Amount entered for a one-roll bet")},
-    {"lblBankroll", QT_TRANSLATE_NOOP("ActionWords", "Money left to bet with")},
-    {"lblpoint", QT_TRANSLATE_NOOP(
-                     "ActionWords",
-                     "The point to roll again: the first chance pays two to one, the second one to "
-                     "one, the third two to one")},
-    {"lblodds", QT_TRANSLATE_NOOP("ActionWords", "A number that can become the point")},
-    {"lblcout", QT_TRANSLATE_NOOP("ActionWords",
-                                  "Come-out marker, lit while the next roll is a come-out roll")},
-    {"lblOR",
-     QT_TRANSLATE_NOOP("ActionWords",
-                       "One-roll bet spot; a bet pays four to one when its number comes up")},
-    {"lblbetresult", QT_TRANSLATE_NOOP("ActionWords", "Outcome of the main bet")},
-    {"lblinfo", QT_TRANSLATE_NOOP("ActionWords", "Information and instructions")},
-    {"lblgameover", QT_TRANSLATE_NOOP("ActionWords", "End of the game")},
-    {"lblORinfo", QT_TRANSLATE_NOOP("ActionWords", "Outcome of the one-roll bets")},
-    {"lblrebet", QT_TRANSLATE_NOOP("ActionWords", "Notice about the automatic re-bet")},
-    {"lblORoll", QT_TRANSLATE_NOOP("ActionWords", "Instructions for one-roll bets")},
-    {"lblabout", QT_TRANSLATE_NOOP("ActionWords", "About Pipfall")},
-    {"Label5", QT_TRANSLATE_NOOP("ActionWords", "Payout of one-roll bets")},
-    {"picdie", QT_TRANSLATE_NOOP("ActionWords", "Face of the last roll")},
-    {"lblrules", QT_TRANSLATE_NOOP("ActionWords", "Rules of the game")},
-    {"Label1", QT_TRANSLATE_NOOP("ActionWords", "How to play the game on the computer")},
-}};
-
-// "lblOR(4)" is the member 4 of lblOR; a plain name is index 0.
-std::pair<QStringView, int> splitName(const QString& name) {
-    const qsizetype open = name.indexOf(u'(');
-    if (open < 0 || !name.endsWith(u')'))
-        return {name, 0};
-    return {QStringView(name).left(open), QStringView(name).sliced(open + 1).chopped(1).toInt()};
-}
-
 const Table* tableOf(const QWidget* widget) {
     const auto* window = qobject_cast<const FrmCPF*>(widget->window());
     return window != nullptr ? &window->table() : nullptr;
@@ -104,51 +51,66 @@ QString endNoticeName(const Label& label) {
            ActionWords::tr("Press Return to choose a new bankroll.");
 }
 
-QString labelName(const Label& label, const Table* table, QStringView base, int index) {
+QString labelName(const Label& label, const Table* table) {
     if (table != nullptr) {
-        if (base == u"lblBankroll")
+        const TableControls& w = table->controls();
+        if (&label == &w.lblBankroll)
             return ActionWords::tr("Bankroll, %1").arg(ActionWords::dollars(table->Bankroll));
-        if (base == u"lblpoint")
+        if (&label == &w.lblpoint)
             return pointName(*table);
-        if (base == u"lblOR")
-            return spotName(*table, index);
-        if (base == u"lblodds")
-            return table->point() == index ? ActionWords::tr("Point number %1, %2")
-                                                 .arg(index)
-                                                 .arg(ActionWords::pays(table->pointChance()))
-                                           : ActionWords::tr("Point number %1").arg(index);
+        if (const std::optional<int> number = w.lblOR.indexOf(label))
+            return spotName(*table, *number);
+        if (const std::optional<int> number = w.lblodds.indexOf(label))
+            return table->point() == *number ? ActionWords::tr("Point number %1, %2")
+                                                   .arg(*number)
+                                                   .arg(ActionWords::pays(table->pointChance()))
+                                             : ActionWords::tr("Point number %1").arg(*number);
         const Table::Standing standing = table->standing();
-        if ((base == u"lblgameover" && standing == Table::Standing::GameOver) ||
-            (base == u"lblinfo" && standing == Table::Standing::BankBroken))
+        if ((&label == &w.lblgameover && standing == Table::Standing::GameOver) ||
+            (&label == &w.lblinfo && standing == Table::Standing::BankBroken))
             return endNoticeName(label);
     }
     return label.caption().simplified();
 }
 
+// The up-down that sets the bet amount a control shows (an up-down or its text box), or
+// nullptr for a control that shows none.
+const UpDown* amountSetter(const Table* table, const Control& control) {
+    if (table == nullptr)
+        return nullptr;
+    const TableControls& w = table->controls();
+    if (&control == &w.udBet || &control == &w.txtBet)
+        return &w.udBet;
+    for (int number = 1; number <= 6; ++number) {
+        if (&control == &w.udOneRoll(number) || &control == &w.txtOneRoll(number))
+            return &w.udOneRoll(number);
+    }
+    return nullptr;
+}
+
 // What a bet amount is for: "Main bet", "One-roll amount on four".
-QString amountPurpose(QStringView base, int index) {
-    if (base == u"udBet" || base == u"txtBet")
-        return ActionWords::tr("Main bet");
-    if (base == u"udOneRoll" || base == u"txtOneRoll")
-        return ActionWords::tr("One-roll amount on %1").arg(ActionWords::number(index));
-    return {};
+QString amountPurpose(const Table* table, const Control& control) {
+    const UpDown* setter = amountSetter(table, control);
+    if (setter == nullptr)
+        return {};
+    if (const std::optional<int> number = table->controls().udOneRoll.indexOf(*setter))
+        return ActionWords::tr("One-roll amount on %1").arg(ActionWords::number(*number));
+    return ActionWords::tr("Main bet");
 }
 
 // A bet amount shown in a text box: "Main bet, 10 dollars".
-QString amountName(const Table* table, QStringView base, int index, const QString& shown) {
-    const QString purpose = amountPurpose(base, index);
-    if (purpose.isEmpty() || table == nullptr)
-        return shown;
-    const int amount = base == u"txtBet" ? table->controls().udBet.value()
-                                         : table->controls().udOneRoll(index).value();
-    return purpose + QStringLiteral(", ") + ActionWords::dollars(Currency::fromDollars(amount));
+QString amountName(const Table* table, const TextBox& box) {
+    const UpDown* setter = amountSetter(table, box);
+    if (setter == nullptr)
+        return box.text();
+    return amountPurpose(table, box) + QStringLiteral(", ") +
+           ActionWords::dollars(Currency::fromDollars(setter->value()));
 }
 
-QString pictureName(const Table* table, QStringView base) {
-    if (base == u"pblogo")
+// The die says its face; every other picture box is the logo.
+QString pictureName(const Table* table, const PictureBox& picture) {
+    if (table == nullptr || &picture != &table->controls().picdie)
         return ActionWords::tr("Pipfall logo");
-    if (base != u"picdie" || table == nullptr)
-        return {};
     if (table->face() == 0)
         return ActionWords::tr("Die, not rolled yet");
     return ActionWords::tr("Die, %1").arg(ActionWords::number(table->face()));
@@ -269,7 +231,8 @@ public:
 QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
     if (className == u"LabelView") {
         auto* label = qobject_cast<LabelView*>(object);
-        if (label != nullptr && splitName(label->objectName()).first == u"lblOR")
+        const Table* table = label != nullptr ? tableOf(label) : nullptr;
+        if (table != nullptr && table->controls().lblOR.indexOf(label->control()))
             return new HolderInterface(label);
         if (label != nullptr)
             return new NamedWidget(label, QAccessible::StaticText);
@@ -291,30 +254,19 @@ QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* o
 
 } // namespace
 
-QString accessibleDescription(const QString& objectName) {
-    const QStringView base = splitName(objectName).first;
-    for (const auto& [name, description] : kDescriptions) {
-        if (base == QLatin1String(name))
-            return ActionWords::tr(description);
-    }
-    return {};
-}
-
 QString accessibleName(const QWidget* widget) {
     // A hidden widget keeps its control's last text; a screen reader is told none of it.
     if (widget->isHidden())
         return {};
-    const QString objectName = widget->objectName();
-    const auto [base, index] = splitName(objectName);
     const Table* table = tableOf(widget);
     if (const auto* label = qobject_cast<const LabelView*>(widget))
-        return labelName(label->control(), table, base, index);
-    if (qobject_cast<const UpDownView*>(widget) != nullptr)
-        return amountPurpose(base, index);
+        return labelName(label->control(), table);
+    if (const auto* upDown = qobject_cast<const UpDownView*>(widget))
+        return amountPurpose(table, upDown->control());
     if (const auto* box = qobject_cast<const TextBoxView*>(widget))
-        return amountName(table, base, index, box->control().text());
-    if (qobject_cast<const PictureView*>(widget) != nullptr)
-        return pictureName(table, base);
+        return amountName(table, box->control());
+    if (const auto* picture = qobject_cast<const PictureView*>(widget))
+        return pictureName(table, picture->control());
     return widget->accessibleName();
 }
 

@@ -12,9 +12,6 @@
 
 #include <vector>
 
-// What the widget of that object name is for; empty for a widget not listed.
-QString accessibleDescription(const QString& objectName);
-
 // What the widget shows now, in words; nothing while it is hidden. An up-down is named for the
 // amount it sets ("Main bet"); its text is the amount ("10 dollars").
 QString accessibleName(const QWidget* widget);

@@ -1,6 +1,8 @@
 #include "ui/frmcpf.h"
 
+#include "table/startup.h"
 #include "ui/accessibility.h"
+#include "ui/tablelayout.h"
 #include "ui/widgetbuilder.h"
 #include "ui/widgets.h"
 
@@ -17,17 +19,19 @@ namespace {
 // The notices that the table has stopped join the tab order after "Roll Die" while they lead
 // to a new bankroll; the one-roll spots join it after "Make One-Roll Bet" while they hold a
 // winner.
-constexpr std::array<const char*, 11> kExtraTabOrder = {
-    "cmdRoll",  "lblgameover", "lblinfo",  "cmdOneRoll", "lblOR(1)",     "lblOR(2)",
-    "lblOR(3)", "lblOR(4)",    "lblOR(5)", "lblOR(6)",   "udOneRoll(1)",
+constexpr std::array<ControlId, 11> kExtraTabOrder = {
+    ControlId::cmdRoll, ControlId::lblgameover, ControlId::lblinfo,     ControlId::cmdOneRoll,
+    ControlId::lblOR_1, ControlId::lblOR_2,     ControlId::lblOR_3,     ControlId::lblOR_4,
+    ControlId::lblOR_5, ControlId::lblOR_6,     ControlId::udOneRoll_1,
 };
 
 // Where the focus goes when the focused widget can no longer be used, the first of these
 // that can take it: the one-roll panel, the roll, a winner to take down, the notice that
 // leads to a new bankroll.
-constexpr std::array<const char*, 10> kFocusNext = {
-    "udOneRoll(1)", "cmdRoll",  "lblOR(1)", "lblOR(2)",    "lblOR(3)",
-    "lblOR(4)",     "lblOR(5)", "lblOR(6)", "lblgameover", "lblinfo",
+constexpr std::array<ControlId, 10> kFocusNext = {
+    ControlId::udOneRoll_1, ControlId::cmdRoll, ControlId::lblOR_1, ControlId::lblOR_2,
+    ControlId::lblOR_3,     ControlId::lblOR_4, ControlId::lblOR_5, ControlId::lblOR_6,
+    ControlId::lblgameover, ControlId::lblinfo,
 };
 
 bool takesFocusNow(const QWidget* widget, const QWidget* window) {
@@ -62,22 +66,39 @@ FrmCPF::~FrmCPF() {
     delete centralWidget();
 }
 
+QWidget* FrmCPF::widget(const QString& name) const {
+    const std::optional<ControlId> control = controlNamed(name);
+    return control ? widget(*control) : nullptr;
+}
+
+QAction* FrmCPF::action(const QString& name) const {
+    const std::optional<ControlId> control = controlNamed(name);
+    return control ? action(*control) : nullptr;
+}
+
+std::vector<QWidget*> FrmCPF::widgetsOf(std::span<const ControlId> controls) const {
+    std::vector<QWidget*> widgets;
+    for (const ControlId control : controls)
+        widgets.push_back(widget(control));
+    return widgets;
+}
+
 // Each menu command shows its menu item: caption, enabled state and check mark. Choosing it
 // is the item's click; the check mark stays as the item holds it, for the handler to change.
 void FrmCPF::buildMenus() {
-    QHash<QString, QMenu*> menus;
+    QHash<const MenuItem*, QMenu*> menus;
     for (const MenuRow& row : kTableMenus) {
-        const QString name = QString::fromLatin1(row.name);
-        auto& item = static_cast<MenuItem&>(*table_.controls().byName(name));
+        MenuItem& item = *std::get<MenuItem*>(table_.controls().at(row.item));
+        const QString name = QString::fromLatin1(specOf(row.item).name);
         QAction* action = nullptr;
-        if (row.menu == nullptr) {
+        if (item.menu() == nullptr) {
             QMenu* menu = menuBar()->addMenu(item.caption());
             menu->setObjectName(name);
             menu->setFont(menuFont());
-            menus.insert(name, menu);
+            menus.insert(&item, menu);
             action = menu->menuAction();
         } else {
-            action = menus.value(QString::fromLatin1(row.menu))->addAction(item.caption());
+            action = menus.value(item.menu())->addAction(item.caption());
             connect(action, &QAction::triggered, this, [action, &item] {
                 action->setChecked(item.checked());
                 item.Click.raise();
@@ -91,65 +112,65 @@ void FrmCPF::buildMenus() {
         };
         sync();
         item.observe(sync);
-        actions_.insert(name, action);
+        actions_.insert(&item, action);
     }
 }
 
 void FrmCPF::buildWidgets() {
     auto* client = makeClientArea(this, QColor(0, 0, 255), kTableWidthTwips, kTableHeightTwips);
-    TableControls& controls = table_.controls();
+    TableControls& w = table_.controls();
     Platform& platform = table_.platform();
     const WidgetSource source{
-        [&controls](const WidgetRow& row) -> Control& {
-            return *controls.byName(QString::fromLatin1(row.name));
-        },
+        [&w](const WidgetRow& row) { return w.at(*row.control); },
         [&platform](const QString& name, bool sharp) {
             if (name == u"logo")
                 return logoPicture(sharp);
             return sharp ? platform.pictures.loadSharp(name) : QImage();
         },
     };
-    byName_ = buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);
-    // The logo only decorates the table: no focus stop. The die says the face.
-    byName_.value(QStringLiteral("pblogo"))->setFocusPolicy(Qt::NoFocus);
-    byName_.value(QStringLiteral("picdie"))->setFocusPolicy(Qt::TabFocus);
-    setTabOrderByName(kTableTabOrder, byName_);
-    // Qt chains only widgets that take the focus: so do the labels until they are told when.
-    auto label = [this](const QString& name) {
-        return static_cast<LabelView*>(byName_.value(name));
-    };
-    for (const char* name : kExtraTabOrder) {
-        if (auto* view = qobject_cast<LabelView*>(byName_.value(QString::fromLatin1(name))))
-            view->setFocusPolicy(Qt::TabFocus);
+    const std::vector<QWidget*> widgets =
+        buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        if (const std::optional<ControlId> control = kTableWidgets[i].control)
+            widgets_.insert(&controlOf(w.at(*control)), widgets[i]);
     }
-    setTabOrderByName(kExtraTabOrder, byName_);
+    // The logo only decorates the table: no focus stop. The die says the face.
+    widget(w.pblogo)->setFocusPolicy(Qt::NoFocus);
+    widget(w.picdie)->setFocusPolicy(Qt::TabFocus);
+    chainTabOrder(widgetsOf(kTableTabOrder));
+    // Qt chains only widgets that take the focus: so do the labels until they are told when.
+    for (QWidget* view : widgetsOf(kExtraTabOrder)) {
+        if (auto* label = qobject_cast<LabelView*>(view))
+            label->setFocusPolicy(Qt::TabFocus);
+    }
+    chainTabOrder(widgetsOf(kExtraTabOrder));
+    auto label = [this](const Label& control) { return qobject_cast<LabelView*>(widget(control)); };
     for (int number = 1; number <= 6; ++number) {
-        label(QStringLiteral("lblOR(%1)").arg(number))->setTakesFocus([this, number] {
+        label(w.lblOR(number))->setTakesFocus([this, number] {
             return table_.oneRollSpot(number).bet == OneRollSpot::Bet::Winner;
         });
     }
     // The notice that the table has stopped opens the Bankroll menu from the keyboard.
     const auto openBankroll = [this] { openBankrollMenu(); };
-    label(QStringLiteral("lblgameover"))
+    label(w.lblgameover)
         ->setTakesFocus([this] { return table_.standing() == Table::Standing::GameOver; },
                         openBankroll);
-    label(QStringLiteral("lblinfo"))
-        ->setTakesFocus([this] { return table_.standing() == Table::Standing::BankBroken; },
-                        openBankroll);
+    label(w.lblinfo)->setTakesFocus(
+        [this] { return table_.standing() == Table::Standing::BankBroken; }, openBankroll);
     announcer_ = new Announcer(table_, client);
     table_.listen([this](const TableEvent&) { settleLater(); });
-    for (QWidget* widget : std::as_const(byName_)) {
+    for (QWidget* widget : std::as_const(widgets_)) {
         if (auto* view = qobject_cast<LabelView*>(widget))
             connect(view, &LabelView::changed, this, &FrmCPF::settleLater);
     }
 }
 
 void FrmCPF::openBankrollMenu() {
-    QAction* bankroll = actions_.value(QStringLiteral("mnubankroll"));
+    QAction* bankroll = action(ControlId::mnubankroll);
     if (!bankroll->isEnabled() || !isVisible())
         return;
     menuBar()->setActiveAction(bankroll);
-    bankroll->menu()->setActiveAction(actions_.value(QStringLiteral("mnu20")));
+    bankroll->menu()->setActiveAction(action(ControlId::mnu20));
 }
 
 bool FrmCPF::focusNextPrevChild(bool next) {
@@ -175,7 +196,7 @@ void FrmCPF::settle() {
     settling_ = false;
     // Whether a label is a focus stop can depend on other controls (the roll, for the notice
     // that the table has stopped): ask again now that the action is over.
-    for (QWidget* widget : std::as_const(byName_)) {
+    for (QWidget* widget : std::as_const(widgets_)) {
         if (auto* view = qobject_cast<LabelView*>(widget))
             view->updateFocusPolicy();
     }
@@ -214,8 +235,7 @@ void FrmCPF::keepFocusUseful() {
             focused->setFocus(Qt::ActiveWindowFocusReason);
         return;
     }
-    for (const char* name : kFocusNext) {
-        QWidget* widget = byName_.value(QString::fromLatin1(name));
+    for (QWidget* widget : widgetsOf(kFocusNext)) {
         if (takesFocusNow(widget, this)) {
             widget->setFocus(Qt::OtherFocusReason);
             return;

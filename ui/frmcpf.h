@@ -5,10 +5,13 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <span>
+#include <vector>
+
 class QAction;
 class Announcer;
 
-// The table window: shows its Table's controls as widgets built from the widget table, with
+// The table window: shows its Table's controls as widgets built from the table's layout, with
 // the menus and the drawing. The game's handlers belong to the Table; the window passes the
 // player's clicks and arrow presses on to the controls.
 class FrmCPF : public QMainWindow {
@@ -20,10 +23,19 @@ public:
     Table& table() { return table_; }
     const Table& table() const { return table_; }
 
-    // The widget that shows the control of that name ("cmdRoll", "lblOR(4)"), or nullptr.
-    QWidget* widget(const QString& name) const { return byName_.value(name); }
-    // The menu command of that name ("mnu20"), or nullptr.
-    QAction* action(const QString& name) const { return actions_.value(name); }
+    // The widget that shows a control, or nullptr (a menu item).
+    QWidget* widget(const Control& control) const { return widgets_.value(&control); }
+    QWidget* widget(ControlId control) const {
+        return widget(controlOf(table_.controls().at(control)));
+    }
+    // The menu command of a menu item, or nullptr.
+    QAction* action(ControlId item) const {
+        return actions_.value(&controlOf(table_.controls().at(item)));
+    }
+    // The same for a control named in a test's data ("lblOR(4)", "mnu20"); nullptr for a name
+    // of no control.
+    QWidget* widget(const QString& name) const;
+    QAction* action(const QString& name) const;
 
     // Tells a screen reader what each player action changed on the table.
     Announcer* announcer() const { return announcer_; }
@@ -39,6 +51,7 @@ protected:
 
 private:
     void buildMenus();
+    std::vector<QWidget*> widgetsOf(std::span<const ControlId> controls) const;
     void buildWidgets();
     // Once the player's action is over: the focus goes on to what the player most likely
     // needs next when the focused widget can no longer be used, and the announcer speaks.
@@ -50,8 +63,8 @@ private:
     void openBankrollMenu();
 
     Table table_;
-    QHash<QString, QWidget*> byName_;
-    QHash<QString, QAction*> actions_;
+    QHash<const Control*, QWidget*> widgets_;
+    QHash<const Control*, QAction*> actions_;
     Announcer* announcer_ = nullptr;
     bool settling_ = false;
 };

@@ -5,7 +5,7 @@
 // "BACK TO GAME" button and a menu bar with a single Exit command; neither touches the table.
 
 #include "table/controls.h"
-#include "table/widgettable.h"
+#include "ui/layout.h"
 
 #include <QHash>
 #include <QMainWindow>

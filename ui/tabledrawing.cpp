@@ -36,12 +36,12 @@ void TableDrawing::paintEvent(QPaintEvent*) {
     // Later rows lie below earlier ones, so draw from the last row up.
     for (std::size_t i = rows_.size(); i-- > 0;) {
         const WidgetRow& row = *rows_[i];
-        if (row.kind == Kind::Label)
+        if (row.widgetKind() == Kind::Label)
             continue;
         p.setClipRegion(QRegion(rect()) - covered[i]);
         const auto& g = row.geometry;
         QPen pen(outlineColour(row.fore), row.pen);
-        if (row.kind == Kind::Line) {
+        if (row.widgetKind() == Kind::Line) {
             pen.setCapStyle(Qt::RoundCap);
             p.setPen(pen);
             p.drawLine(toPixels(g[0], g[1]), toPixels(g[2], g[3]));

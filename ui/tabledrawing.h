@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/widgettable.h"
+#include "ui/layout.h"
 
 #include <QWidget>
 

@@ -32,40 +32,49 @@ Qt::Alignment rowAlignment(const WidgetRow& row) {
     return Qt::AlignHCenter;
 }
 
-QWidget* makeWidget(const WidgetRow& row, Control& control, const WidgetSource& source,
+QWidget* makeWidget(const WidgetRow& row, AnyControl control, const WidgetSource& source,
                     QWidget* parent) {
     const QColor grey(192, 192, 192);
-    switch (row.kind) {
-    case Kind::Label:
-        return new LabelView(static_cast<Label&>(control), rowAlignment(row), row.flags & Border,
-                             parent);
-    case Kind::Button:
-        return new ButtonView(static_cast<Button&>(control), rowColour(row.back, grey),
-                              rowFont(row), parent);
-    case Kind::TextBox:
-        return new TextBoxView(static_cast<TextBox&>(control), rowColour(row.back, Qt::white),
-                               rowColour(row.fore, Qt::black), rowFont(row), parent);
-    case Kind::PictureBox:
-        return new PictureView(static_cast<PictureBox&>(control), rowColour(row.back, grey),
-                               source.picture, parent);
-    case Kind::UpDown:
-        return new UpDownView(static_cast<UpDown&>(control), parent);
-    default:
-        return nullptr;
-    }
+    return std::visit(
+        Overloaded{
+            [&](Label* label) -> QWidget* {
+                return new LabelView(*label, rowAlignment(row), row.flags & Border, parent);
+            },
+            [&](Button* button) -> QWidget* {
+                return new ButtonView(*button, rowColour(row.back, grey), rowFont(row), parent);
+            },
+            [&](TextBox* box) -> QWidget* {
+                return new TextBoxView(*box, rowColour(row.back, Qt::white),
+                                       rowColour(row.fore, Qt::black), rowFont(row), parent);
+            },
+            [&](PictureBox* picture) -> QWidget* {
+                return new PictureView(*picture, rowColour(row.back, grey), source.picture, parent);
+            },
+            [&](UpDown* upDown) -> QWidget* { return new UpDownView(*upDown, parent); },
+            [](MenuItem*) -> QWidget* { return nullptr; },
+        },
+        control);
+}
+
+template <class C> C* own(const WidgetRow& row, std::vector<std::unique_ptr<Control>>& owner) {
+    auto made = std::make_unique<C>();
+    C* control = made.get();
+    owner.push_back(std::move(made));
+    control->setVisible(row.flags & Visible);
+    control->setEnabled(row.flags & Enabled);
+    return control;
 }
 
 // A label lying above a label with a border leaves that border in view: the bankroll box
-// keeps its whole frame beside the "$".
-void keepFramesClear(const std::vector<const WidgetRow*>& labels,
-                     const QHash<QString, QWidget*>& byName) {
+// keeps its whole frame beside the "$". labels are the rows' label widgets, in row order.
+void keepFramesClear(const std::vector<std::pair<const WidgetRow*, QWidget*>>& labels) {
     for (std::size_t below = 0; below < labels.size(); ++below) {
-        if (!(labels[below]->flags & Border))
+        if (!(labels[below].first->flags & Border))
             continue;
-        const QRect frame = pixelRect(*labels[below]);
+        const QRect frame = pixelRect(*labels[below].first);
         const QRegion ring = QRegion(frame) - QRegion(frame.adjusted(1, 1, -1, -1));
         for (std::size_t above = 0; above < below; ++above) {
-            QWidget* label = byName.value(QString::fromLatin1(labels[above]->name));
+            QWidget* label = labels[above].second;
             if (ring.intersects(label->geometry()))
                 label->setMask(QRegion(label->rect()) - ring.translated(-label->pos()));
         }
@@ -87,7 +96,7 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     client->setAutoFillBackground(true);
     client->setMinimumSize(1, 1);
     window->setCentralWidget(client);
-    // The menus in the table's own small face, as in the game's first home, which also spares
+    // The menus in the table's own small face rather than the desktop's, which also spares
     // loading the desktop's face for four words.
     window->menuBar()->setFont(menuFont());
     window->resize(twipsToPixels(widthTwips),
@@ -95,59 +104,88 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     return client;
 }
 
-QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
-                                         int widthTwips, int heightTwips,
-                                         const WidgetSource& source) {
+std::vector<QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
+                                      int widthTwips, int heightTwips, const WidgetSource& source) {
     installAccessibility();
-    // Widgets created later lie above those created earlier, so create from the last row up:
-    // labels first, then the drawing, then the child windows, which lie above everything drawn.
-    std::vector<const WidgetRow*> drawn; // shapes, lines and labels, in the window's order
-    std::vector<const WidgetRow*> labels;
-    std::vector<const WidgetRow*> children;
-    for (const WidgetRow& row : rows) {
-        if (row.kind == Kind::Shape || row.kind == Kind::Line || row.kind == Kind::Label)
-            drawn.push_back(&row);
-        if (row.kind == Kind::Label)
-            labels.push_back(&row);
-        else if (row.kind != Kind::Shape && row.kind != Kind::Line)
-            children.push_back(&row);
-    }
-    QHash<QString, QWidget*> byName;
-    auto create = [&](const WidgetRow& row) {
-        Control& control = source.control(row);
+    std::vector<QWidget*> widgets(rows.size(), nullptr);
+    auto create = [&](std::size_t at) {
+        const WidgetRow& row = rows[at];
+        const AnyControl control = source.control(row);
         QWidget* widget = makeWidget(row, control, source, client);
-        const QString name = QString::fromLatin1(row.name);
-        widget->setObjectName(name);
-        widget->setAccessibleDescription(accessibleDescription(name));
+        widget->setObjectName(QString::fromLatin1(row.objectName()));
+        widget->setAccessibleDescription(row.description);
         widget->setGeometry(pixelRect(row));
         if (auto* picture = qobject_cast<PictureView*>(widget); picture && (row.flags & AutoSize))
             picture->fitPicture();
         // In place first: a widget shown before it has a size would work one out for itself.
-        widget->setEnabled(control.enabled());
-        widget->setVisible(control.visible());
-        byName.insert(name, widget);
+        widget->setEnabled(controlOf(control).enabled());
+        widget->setVisible(controlOf(control).visible());
+        widgets[at] = widget;
     };
-    for (auto it = labels.rbegin(); it != labels.rend(); ++it)
-        create(**it);
-    keepFramesClear(labels, byName);
+    // Widgets created later lie above those created earlier, so create from the last row up:
+    // labels first, then the drawing, then the child windows, which lie above everything drawn.
+    auto isDrawn = [&rows](std::size_t at) {
+        const Kind kind = rows[at].widgetKind();
+        return kind == Kind::Shape || kind == Kind::Line;
+    };
+    auto isLabel = [&rows](std::size_t at) { return rows[at].widgetKind() == Kind::Label; };
+    for (std::size_t at = rows.size(); at-- > 0;) {
+        if (isLabel(at))
+            create(at);
+    }
+    std::vector<std::pair<const WidgetRow*, QWidget*>> labels;
+    std::vector<const WidgetRow*> drawn; // shapes, lines and labels, in the window's order
     std::vector<const QWidget*> drawnLabels;
-    for (const WidgetRow* row : drawn)
-        drawnLabels.push_back(
-            row->kind == Kind::Label ? byName.value(QString::fromLatin1(row->name)) : nullptr);
+    for (std::size_t at = 0; at < rows.size(); ++at) {
+        if (isLabel(at))
+            labels.emplace_back(&rows[at], widgets[at]);
+        if (isLabel(at) || isDrawn(at)) {
+            drawn.push_back(&rows[at]);
+            drawnLabels.push_back(widgets[at]);
+        }
+    }
+    keepFramesClear(labels);
     auto* shapes = new TableDrawing(drawn, drawnLabels, client);
     shapes->setGeometry(0, 0, twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     shapes->show();
-    for (auto it = children.rbegin(); it != children.rend(); ++it)
-        create(**it);
-    return byName;
+    for (std::size_t at = rows.size(); at-- > 0;) {
+        if (!isLabel(at) && !isDrawn(at))
+            create(at);
+    }
+    return widgets;
 }
 
-void setTabOrderByName(std::span<const char* const> names, const QHash<QString, QWidget*>& byName) {
-    QWidget* previous = nullptr;
-    for (const char* name : names) {
-        QWidget* next = byName.value(QString::fromLatin1(name));
-        if (previous != nullptr)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
+AnyControl makeOwnControl(const WidgetRow& row, std::vector<std::unique_ptr<Control>>& owner) {
+    switch (row.kind) {
+    case Kind::Label: {
+        auto* label = own<Label>(row, owner);
+        label->setCaption(row.caption);
+        label->setFont(rowFont(row));
+        label->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
+        label->setForeColor(rowColour(row.fore, Qt::black));
+        return label;
     }
+    case Kind::Button: {
+        auto* button = own<Button>(row, owner);
+        button->setCaption(row.caption);
+        return button;
+    }
+    case Kind::TextBox: {
+        auto* box = own<TextBox>(row, owner);
+        box->setText(row.caption);
+        return box;
+    }
+    case Kind::UpDown:
+        return own<UpDown>(row, owner);
+    default: {
+        auto* picture = own<PictureBox>(row, owner);
+        picture->setPicture(QImage(), QStringLiteral("logo"));
+        return picture;
+    }
+    }
+}
+
+void chainTabOrder(std::span<QWidget* const> widgets) {
+    for (std::size_t i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }

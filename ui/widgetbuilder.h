@@ -1,16 +1,17 @@
 #pragma once
 
-// Builds a window from its widget table: the client area under the menu bar, and every row
+// Builds a window from its layout: the client area under the menu bar, and every row
 // made into its widget at its place, stacked as the window stores them.
 
-#include "table/controls.h"
-#include "table/widgettable.h"
+#include "table/tablecontrols.h"
+#include "ui/layout.h"
 
-#include <QHash>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <span>
+#include <vector>
 
 class QColor;
 class QFont;
@@ -28,17 +29,20 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
 // whose control names a picture it does not hold (the logo), or its copy at twice the
 // resolution (sharp).
 struct WidgetSource {
-    std::function<Control&(const WidgetRow&)> control;
+    std::function<AnyControl(const WidgetRow&)> control;
     std::function<QImage(const QString& name, bool sharp)> picture;
 };
 
 // Creates the widgets of rows on a client area of widthTwips by heightTwips, each showing
 // its control. The first row lies on top of the later ones; shapes and lines go into one
 // drawing above the labels and below the child windows (buttons, text boxes, pictures,
-// up-downs). Returns the named widgets by name.
-QHash<QString, QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
-                                         int widthTwips, int heightTwips,
-                                         const WidgetSource& source);
+// up-downs). Returns the widget of each row, beside the rows; nullptr for a shape or a line.
+std::vector<QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* client,
+                                      int widthTwips, int heightTwips, const WidgetSource& source);
 
-// Chains the named widgets in the given tab order.
-void setTabOrderByName(std::span<const char* const> names, const QHash<QString, QWidget*>& byName);
+// A control for a widget of the window's own, in the row's start-up state, kept in owner.
+// A picture box of the window's own shows the logo.
+AnyControl makeOwnControl(const WidgetRow& row, std::vector<std::unique_ptr<Control>>& owner);
+
+// Chains the widgets in the given tab order.
+void chainTabOrder(std::span<QWidget* const> widgets);
