@@ -14,19 +14,6 @@ source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool
 start_xvfb 1280x1024x24
 
-find_window() { # the visible window captioned exactly $1, within ten seconds
-    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
-menus_open() { xdotool search --onlyvisible --class pipfall 2>/dev/null | wc -l; }
-choose() { # window menu-key item-key: opens the menu, and once it has dropped down, the item
-    local before
-    xdotool windowfocus --sync "$1" || return 1
-    before=$(menus_open)
-    xdotool key --clearmodifiers "alt+$2"
-    for _ in $(seq 100); do (($(menus_open) > before)) && break; sleep 0.1; done
-    (($(menus_open) > before)) || return 1
-    xdotool key --clearmodifiers "$3"
-}
 speaks() { # LANG LANGUAGE LC_ALL HELP-KEY ITEM-KEY CAPTION: Help, then the item, opens it
     env -u LC_ALL -u LC_MESSAGES LANG="$1" LANGUAGE="$2" ${3:+LC_ALL=$3} QT_QPA_PLATFORM=xcb \
         "$game" >"$work/game.log" 2>&1 &
@@ -42,13 +29,9 @@ stop() { kill "$game_pid" && wait "$game_pid" 2>/dev/null; game_pid=; }
 
 speaks de_DE.UTF-8 "" "" h s "PIPFALL-SPIELREGELN"
 xdotool windowfocus --sync "$help" && xdotool key --clearmodifiers alt+s
-for _ in $(seq 100); do xdotool search --onlyvisible --name . | grep -qx "$help" || break; sleep 0.1; done
-xdotool search --onlyvisible --name . | grep -qx "$help" && fail "Schließen left the rules window open"
+gone "$help" || fail "Schließen left the rules window open"
 choose "$table" o b || fail "the Options menu did not open"
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "Optionen, Beenden left the game running"
-wait "$game_pid"
-game_pid=
+ended || fail "Optionen, Beenden left the game running"
 # xdotool reads the caption from the old WM_NAME, where Qt writes the È as Latin-1 bytes.
 speaks de_DE.UTF-8 fr "" a r "R.*GLES DE PIPFALL"
 stop
