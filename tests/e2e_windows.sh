@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # The real game under Xvfb: open the two Help windows from the keyboard, find them by their
 # captions, check their colours on screen, leave each with Exit and end the program with Exit
-# on the table. Usage: e2e_windows.sh PATH/TO/pipfall (in the folder with the die pictures).
+# on the table; all in English, which the C locale keeps whatever LANGUAGE asks. Then the
+# game in the player's language, as a desktop's locale chooses it: with LANG=de_DE.UTF-8 the
+# Help menu's "Spielregeln" (Alt+H, S) opens PIPFALL-SPIELREGELN, its "Schließen" (Alt+S)
+# closes it and "Optionen, Beenden" (Alt+O, B) ends the game; LANGUAGE=fr before it speaks
+# French ("Aide", "Règles": Alt+A, R opens RÈGLES DE PIPFALL).
+# Usage: e2e_windows.sh PATH/TO/pipfall (in the folder with the die pictures).
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick is not installed.
 set -uo pipefail
 
@@ -9,7 +14,7 @@ game=${1:?usage: e2e_windows.sh PATH/TO/pipfall}
 source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool import convert
 start_xvfb 1920x1080x24
-"$game" >"$work/game.log" 2>&1 &
+LC_ALL=C LANGUAGE=de "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 # coloured WINDOW R,G,B: the window shows that colour near its lower right corner, once painted
@@ -58,4 +63,21 @@ kill -0 "$game_pid" 2>/dev/null || fail "the program ended when a Help window cl
 # Exit on the table, now the only window, ends the program.
 choose "$table" o x || fail "could not reach Options, Exit"
 ended || fail "Exit did not end the program within ten seconds, or not with status 0"
-echo "PASS: both Help windows opened from the keyboard, showed their colours and closed; Exit ended the game"
+
+speaks() { # LANG LANGUAGE HELP-KEY ITEM-KEY CAPTION: Help, then the item, opens the window
+    env -u LC_ALL -u LC_MESSAGES LANG="$1" LANGUAGE="$2" "$game" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    table=$(find_window PIPFALL)
+    [[ -n "$table" ]] || fail "LANG=$1: no window captioned PIPFALL: $(cat "$work/game.log")"
+    choose "$table" "$3" "$4" || fail "LANG=$1 LANGUAGE=$2: Alt+$3 opened no menu"
+    help=$(find_window "$5")
+    [[ -n "$help" ]] || fail "LANG=$1 LANGUAGE=$2: Alt+$3, $4 opened no window captioned $5"
+}
+speaks de_DE.UTF-8 "" h s "PIPFALL-SPIELREGELN"
+xdotool windowfocus --sync "$help" && xdotool key --clearmodifiers alt+s
+gone "$help" || fail "Schließen left the rules window open"
+choose "$table" o b && ended || fail "Optionen, Beenden did not end the game"
+# xdotool reads the caption from the old WM_NAME, where Qt writes the È as Latin-1 bytes.
+speaks de_DE.UTF-8 fr a r "R.*GLES DE PIPFALL"
+echo "PASS: both Help windows opened from the keyboard, showed their colours and closed; Exit ended" \
+    "the game; English in the C locale, German and French as the locale asks"
