@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Benchmarks (not tests): start-up to the first frame and peak memory of the game against an
 # empty window of the same size, under Xvfb, median of 10 runs each; and pipfall-replay's
-# speed on a 200,000-command script of random valid play, output included.
+# speed on a 200,000-command script of random valid play, output included; and the random
+# player's long run (bench/randomplay_main.cpp), its speed and resident memory.
 # Usage: bench/run.sh [BUILD_DIR]   (default build/, configured as scripts/play.sh does)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${PIPFALL_BENCH_RUNS:-10}
 commands=${PIPFALL_BENCH_COMMANDS:-200000}
+actions=${PIPFALL_BENCH_ACTIONS:-1000000}
 
 for tool in Xvfb /usr/bin/time awk; do
     command -v "$tool" >/dev/null 2>&1 || {
@@ -18,7 +20,8 @@ done
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build" -j "$(nproc)" --target pipfall-bench-game pipfall-replay pipfall-bench-bare die_pictures
+cmake --build "$build" -j "$(nproc)" --target pipfall-bench-game pipfall-replay pipfall-bench-bare \
+    pipfall-randomplay die_pictures
 build=$(cd "$build" && pwd)
 
 work=$(mktemp -d)
@@ -108,7 +111,7 @@ awk -v total="$commands" -v seed=2026 'BEGIN {
         print line; n += 1
     }
 }' >"$work/play.txt"
-actions=$(grep -vc '^die ' "$work/play.txt")
+played=$(grep -vc '^die ' "$work/play.txt")
 for _ in 1 2 3; do
     (cd "$build" && /usr/bin/time -f '%e %U %S' -o "$work/replay.time" ./pipfall-replay \
         <"$work/play.txt" >/dev/null 2>"$work/replay.err") || {
@@ -122,6 +125,9 @@ done
 wall=$(median <"$work/replay.wall")
 cpu=$(median <"$work/replay.cpu")
 rate() { awk -v c="$commands" -v t="$1" 'BEGIN { printf "%d", c / t }'; }
-echo "pipfall-replay, $commands commands ($actions actions, one JSON line each), median of 3:" \
+echo "pipfall-replay, $commands commands ($played actions, one JSON line each), median of 3:" \
     "$wall s wall clock = $(rate "$wall") commands/s; $cpu s of CPU = $(rate "$cpu") commands/s"
 echo "(load average while measuring: $(cut -d ' ' -f 1-3 /proc/loadavg))"
+
+# ---------------------------------------------------------------- the random player's long run
+(cd "$build" && ./pipfall-randomplay --actions "$actions" --seed 1)

@@ -1,6 +1,7 @@
 # Shared by the end-to-end scripts (sourced, bash): a scratch folder $work, clean-up of the
 # game ($game_pid) and Xvfb on exit, fail(), require_tools TOOL... (skips with 77 when one is
-# missing) and start_xvfb SCREEN (Xvfb on a free display, exported as DISPLAY).
+# missing), start_xvfb SCREEN (Xvfb on a free display, exported as DISPLAY), and waits for
+# windows, menus and the end of the game, each with a limit.
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -36,4 +37,32 @@ start_xvfb() {
     done
     [[ -s "$work/display" ]] || fail "Xvfb gave no display number"
     export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# find_window CAPTION: the visible window captioned exactly that (a pattern), within ten seconds.
+find_window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+# gone WINDOW: succeeds once the window has left the screen, within ten seconds.
+gone() {
+    for _ in $(seq 100); do xdotool search --onlyvisible --name . | grep -qx "$1" || return 0; sleep 0.1; done
+    return 1
+}
+# choose WINDOW MENU-KEY ITEM-KEY: gives the window the focus (there is no window manager),
+# opens its menu with Alt+MENU-KEY and, once that has dropped down, chooses the item.
+menus_open() { xdotool search --onlyvisible --class pipfall 2>/dev/null | wc -l; }
+choose() {
+    local before
+    xdotool windowfocus --sync "$1" || return 1
+    before=$(menus_open)
+    xdotool key --clearmodifiers "alt+$2"
+    for _ in $(seq 100); do (($(menus_open) > before)) && break; sleep 0.1; done
+    (($(menus_open) > before)) && xdotool key --clearmodifiers "$3"
+}
+# ended: succeeds once the game ($game_pid) has ended with status 0, within ten seconds.
+ended() {
+    for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$game_pid" 2>/dev/null && return 1
+    wait "$game_pid"
+    local status=$?
+    game_pid=
+    return $status
 }

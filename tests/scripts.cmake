@@ -6,7 +6,7 @@
 # the sanitizers, and the package is built apart from either build, so the sanitizer build of
 # the suite leaves both out. The game speaks the language of its locale: the scripts run in
 # the C locale, where it is the English game they expect, whatever the developer's own
-# locale; e2e_language sets each game's locale itself.
+# locale; e2e_windows sets the locale of its German and French games itself.
 function(pipfall_script_test name timeout)
     add_test(NAME ${name} COMMAND ${ARGN})
     set_tests_properties(${name} PROPERTIES
@@ -16,7 +16,6 @@ endfunction()
 set(game $<TARGET_FILE:pipfall>)
 pipfall_script_test(e2e_table 180 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_table.sh ${game} ${PROJECT_SOURCE_DIR})
 pipfall_script_test(e2e_windows 120 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_windows.sh ${game})
-pipfall_script_test(e2e_language 120 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_language.sh ${game})
 pipfall_script_test(e2e_keyboard 300 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_keyboard.sh $<TARGET_FILE:pipfall-scripted>)
 if(NOT PIPFALL_SANITIZE)
     # The package is built apart by scripts/package.sh, the same whichever build asks.

@@ -42,6 +42,13 @@ struct Played {
         return QAccessible::queryAccessibleInterface(engine.window()->widget(name));
     }
     QString bankroll() { return engine.table().controls().lblBankroll.caption(); }
+    // The window shown and active, as the player has it, for keys and focus.
+    FrmCPF* active() {
+        FrmCPF* window = engine.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        return QTest::qWaitForWindowActive(window) ? window : nullptr;
+    }
 };
 
 const QString kWinOnFour =
@@ -109,10 +116,8 @@ private slots:
     // another reason, still is.
     void announcementsWhileSettingTheBet() {
         Played t({});
-        FrmCPF* window = t.engine.window();
-        window->show();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        FrmCPF* window = t.active();
+        QVERIFY(window != nullptr);
         window->widget(QStringLiteral("udBet"))->setFocus();
         QSignalSpy spy(window->announcer(), &Announcer::announced);
         QTest::keyClick(window->widget(QStringLiteral("udBet")), Qt::Key_Up);
@@ -123,7 +128,6 @@ private slots:
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.last().first().toString(),
                  QStringLiteral("New bankroll. Bankroll, 20 dollars."));
-        window->close();
     }
 
     // Pressing a holder through its action is the player's click: a winner comes down.
@@ -152,10 +156,8 @@ private slots:
         QFETCH(QString, widget);
         QFETCH(QString, keys);
         Played t(moves);
-        FrmCPF* window = t.engine.window();
-        window->show();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        FrmCPF* window = t.active();
+        QVERIFY(window != nullptr);
         window->widget(widget)->setFocus();
         const QHash<QChar, Qt::Key> named = {{u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},
                                              {u'T', Qt::Key_Tab},    {u'S', Qt::Key_Space},
@@ -176,7 +178,6 @@ private slots:
                                                     : target->objectName();
             QCOMPARE(focused, focus);
         }
-        window->close();
     }
 
     // Tab goes round every focus stop of the table (tests/accessibility/focus-stops.txt).
@@ -189,10 +190,8 @@ private slots:
     void focusStops() {
         QFETCH(QString, moves);
         Played t(moves);
-        FrmCPF* window = t.engine.window();
-        window->show();
-        QApplication::setActiveWindow(window);
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        FrmCPF* window = t.active();
+        QVERIFY(window != nullptr);
         QStringList visited;
         QTest::keyClick(window, Qt::Key_Tab);
         for (int n = 0; n < 30; ++n) {
@@ -217,7 +216,6 @@ private slots:
         const qsizetype start = visited.indexOf(wanted.first());
         QVERIFY2(start >= 0, qPrintable(visited.join(u' ')));
         QCOMPARE((visited.mid(start) + visited.mid(0, start)).join(u' '), wanted.join(u' '));
-        window->close();
     }
 
     // The value interface moves the bet one step at a time, through the bet's handler.

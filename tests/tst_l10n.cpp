@@ -26,7 +26,6 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <map>
@@ -211,42 +210,18 @@ private slots:
                                                        .arg(fit.room)));
     }
 
-    // Every entry of the translation's source is finished and built into the program as it
-    // is written, and every text the code marks for translation has its entry.
-    void translationComplete_data() {
+    // Every text the tables of the code hold has its translation: a caption written as a
+    // plain literal, which lupdate cannot find, would stay English. (That the translations
+    // match the marked texts and are finished is the "translations" test's, an lupdate run.)
+    void everyTextTranslated_data() {
         QTest::addColumn<QString>("code");
         QTest::newRow("de") << "de";
         QTest::newRow("fr") << "fr";
     }
-    void translationComplete() {
+    void everyTextTranslated() {
         QFETCH(QString, code);
         QTranslator built;
         QVERIFY(built.load("pipfall_" + code, ":/i18n"));
-        QFile file(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + "/translations/pipfall_" + code +
-                   ".ts");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader ts(&file);
-        QString context;
-        QString english;
-        int messages = 0;
-        while (!ts.atEnd()) {
-            if (ts.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (ts.name() == u"name")
-                context = ts.readElementText();
-            else if (ts.name() == u"source")
-                english = ts.readElementText();
-            else if (ts.name() == u"translation") {
-                const QString kind = ts.attributes().value("type").toString();
-                const QString translation = ts.readElementText();
-                QVERIFY2(kind.isEmpty() && !translation.isEmpty(),
-                         qPrintable(kind + ": " + english));
-                QCOMPARE(built.translate(qPrintable(context), qPrintable(english)), translation);
-                ++messages;
-            }
-        }
-        QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
-        qInfo("pipfall_%s.ts: %d messages, none unfinished", qPrintable(code), messages);
         std::vector<text::Text> marked(text::NumberNames.begin(), text::NumberNames.end());
         for (const auto& [name, text] : kTexts)
             marked.push_back(text);

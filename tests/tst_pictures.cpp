@@ -1,7 +1,7 @@
-// Where the real picture loader finds the die pictures: the working directory first, as it
-// always has, then the game's installed data folder, with the sharp copy beside the picture
-// read; and what the player is told when neither folder gives a picture. (What makes a file
-// unreadable is tst_replay's.)
+// Where the real picture loader finds the die pictures: the working directory first, then
+// the game's installed data folder, with the sharp copy beside the picture read; and what the
+// player is told when neither folder gives a picture. (What makes a file unreadable is
+// tst_replay's.)
 
 #include "table/die.h"
 
