@@ -19,6 +19,8 @@ const QColor kLight(223, 223, 223);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(0, 0, 0);
 const QColor kDisabledText(128, 128, 128);
+// The classic selection colour, behind white.
+const QColor kSelection(0, 0, 128);
 // The amounts in the display-only text boxes: greyed as disabled text is, but light enough to
 // read on their dark blue and brown (at least 4.5 to 1).
 const QColor kDisabledAmount(208, 208, 208);
@@ -421,8 +423,11 @@ void UpDownView::paintEvent(QPaintEvent*) {
     const int half = height() / 2;
     const QRect upper(0, 0, width(), half);
     const QRect lower(0, half, width(), height() - half);
+    // The arrows are too small for a dotted frame to be seen: while the up-down has the focus,
+    // their faces take the selection colour and the arrows turn white, as a selected item does.
+    const bool focused = hasFocus() && isEnabled();
     for (const auto& [box, arrow] : {std::pair{upper, Arrow::Up}, std::pair{lower, Arrow::Down}}) {
-        p.fillRect(box, QColor(192, 192, 192));
+        p.fillRect(box, focused ? kSelection : QColor(192, 192, 192));
         drawBevel(p, box, pressed_ == arrow);
         const QPointF c = QRectF(box).center();
         const double w = std::max(2.0, box.width() / 4.0);
@@ -436,12 +441,10 @@ void UpDownView::paintEvent(QPaintEvent*) {
                      << QPointF(c.x(), c.y() + h);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(isEnabled() ? QColor(Qt::black) : kDisabledText);
+        p.setBrush(!isEnabled() ? kDisabledText : focused ? kHighlight : QColor(Qt::black));
         p.drawPolygon(triangle);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
-    if (hasFocus() && isEnabled())
-        drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
 void UpDownView::mousePressEvent(QMouseEvent* event) {
