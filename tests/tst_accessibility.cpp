@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -180,6 +181,53 @@ private slots:
                                                     : target->objectName();
             QCOMPARE(focused, focus);
         }
+        window->close();
+    }
+
+    // After Escape closes a menu the menu bar keeps the keys, as on every desktop, and shows
+    // it: the title the keys are on is drawn as selected until a second Escape gives them back
+    // to the control they came from.
+    void menuBarShowsTheKeys_data() {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Alt+O") << QString() << "udBet" << (Qt::ALT | Qt::Key_O).toCombined()
+                               << "mnuOptions";
+        QTest::newRow("Alt+B") << QString() << "udBet" << (Qt::ALT | Qt::Key_B).toCombined()
+                               << "mnubankroll";
+        QTest::newRow("the game-over notice")
+            << "click mnu20; up udBet; up udBet; up udBet; up udBet; die 1; click cmdRoll"
+            << "lblgameover" << QKeyCombination(Qt::Key_Return).toCombined() << "mnubankroll";
+    }
+    void menuBarShowsTheKeys() {
+        QFETCH(QString, moves);
+        QFETCH(QString, widget);
+        QFETCH(int, key);
+        Played t(moves);
+        FrmCPF* window = t.engine.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget* control = window->widget(widget);
+        control->setFocus();
+        QCoreApplication::processEvents();
+        QMenuBar* bar = window->menuBar();
+        const QImage plain = bar->grab().toImage();
+        const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+        QTest::keyClick(control, pressed.key(), pressed.keyboardModifiers());
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QFETCH(QString, title);
+        QCOMPARE(bar->activeAction(), window->action(title));
+        const QRect place = bar->actionGeometry(bar->activeAction());
+        QVERIFY2(bar->grab(place).toImage() != plain.copy(place),
+                 "the menu bar holds the keys unseen");
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), control);
+        QCOMPARE(bar->grab().toImage(), plain);
         window->close();
     }
 

@@ -90,6 +90,7 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     // The menus in the table's own small face, as in the game's first home, which also spares
     // loading the desktop's face for four words.
     window->menuBar()->setFont(menuFont());
+    showKeyboardInMenuBar(window->menuBar());
     window->resize(twipsToPixels(widthTwips),
                    twipsToPixels(heightTwips) + window->menuBar()->sizeHint().height());
     return client;

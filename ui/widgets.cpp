@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyleOptionFocusRect>
 
@@ -198,6 +200,37 @@ QFont drawingFont(const Font& wanted) {
     // faces for missing characters.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
     return font;
+}
+
+// ---------------------------------------------------------------- Menu bar
+
+namespace {
+
+// The desktop's style shows a menu title as selected only while its menu is open. While the
+// bar holds the keyboard with no menu open (after Escape, or Alt alone), the title the keys
+// are on is drawn the same way, so that the player sees where they are.
+class KeyboardMenuBarStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item != nullptr && widget != nullptr &&
+            widget->hasFocus() && (item->state & State_Selected)) {
+            QStyleOptionMenuItem held = *item;
+            held.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &held, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
+void showKeyboardInMenuBar(QMenuBar* bar) {
+    auto* style = new KeyboardMenuBarStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 // ---------------------------------------------------------------- Label

@@ -15,6 +15,7 @@
 
 #include <functional>
 
+class QMenuBar;
 class QPainter;
 
 // Each widget takes its control's visibility and enabled state from its first change on; the
@@ -38,6 +39,11 @@ struct CaptionInk {
     QRegion ink;
     QRect room;
 };
+
+// Lets the menu bar show where the keyboard is while it holds it: the menu title the keys are
+// on is drawn as an open one is, also after Escape has closed its menu and until a second
+// Escape (or a click) gives the keys back to the window.
+void showKeyboardInMenuBar(QMenuBar* bar);
 
 // An opaque, word-wrapping label. A label that takes the keyboard focus (a one-roll spot
 // holding a winner) is clicked with Space or Return, as with the mouse.
