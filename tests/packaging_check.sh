@@ -41,6 +41,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation libc6; do
     grep -q "$package" <<<"$depends" || fail "the package does not depend on $package ($depends)"
 done
+# Qt's own translations give the German and French message boxes their buttons' words.
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] ||
+    fail "the package does not recommend qt6-translations-l10n"
 
 # The description as apt shows it: a summary, then lines under 80 columns, none of them
 # starting with a stray character from a joined list.
