@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>  2    to 1</source>
-        <extracomment>The odds of the next chance on the point&apos;s number. The part before the run of four blanks and the part after it stand on lines of their own, 25 pixels wide.</extracomment>
+        <extracomment>The odds of the next chance on the point&apos;s number, at 10 points bold. Each run of four blanks starts a line; the box shows 21 pixels of each between its outline.</extracomment>
         <translation>  2    à 1</translation>
     </message>
     <message>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>GAME OVER!!!  Bankroll is under five dollars.</source>
-        <extracomment>The game-over notice; at most two lines of 281 pixels at 17 points, bold.</extracomment>
+        <extracomment>The game-over notice; at most two lines of 275 pixels at 17 points, bold, inside the focus frame.</extracomment>
         <translation>PARTIE FINIE&#xa0;!!!  Capital inférieur à cinq dollars.</translation>
     </message>
     <message>
