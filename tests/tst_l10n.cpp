@@ -150,7 +150,7 @@ struct ShownWindows {
     ReplayEngine engine{[](const std::string&) {}};
     FrmPFrules rules;
     FrmCG computer;
-    ShownWindows() { engine.start(); }
+    const bool started = engine.start();
     QMainWindow* named(const QString& name) {
         if (name == u"frmCPF")
             return engine.window();
@@ -254,6 +254,7 @@ private slots:
         QVERIFY2(face.family() == u"Liberation Sans", "fonts-liberation stands in for Arial");
         QCOMPARE(shippedLanguages(), QStringList({"de", "fr"}));
         windows_ = std::make_unique<ShownWindows>();
+        QVERIFY2(windows_->started, qPrintable(windows_->engine.error()));
         for (const QString& code : kLanguages) {
             std::vector<Shown> shown;
             tour(code, shown);
@@ -307,23 +308,18 @@ private slots:
         QFETCH(int, index);
         const Case& c = cases_.at(static_cast<std::size_t>(index));
         const Measured m = measure(*windows_, c.shown);
-        const QRect lost = m.lost.boundingRect();
+        auto corners = [](const QRect& r) {
+            return QStringLiteral("%1,%2 to %3,%4")
+                .arg(r.left())
+                .arg(r.top())
+                .arg(r.right())
+                .arg(r.bottom());
+        };
         QVERIFY2(m.lost.isEmpty() == (c.code != u"clips"),
-                 qPrintable(QStringLiteral("ink %1,%2 to %3,%4 in a room of %5,%6 to %7,%8; "
-                                           "%9 px lost, from %10,%11 to %12,%13")
-                                .arg(m.inkBounds.left())
-                                .arg(m.inkBounds.top())
-                                .arg(m.inkBounds.right())
-                                .arg(m.inkBounds.bottom())
-                                .arg(m.room.left())
-                                .arg(m.room.top())
-                                .arg(m.room.right())
-                                .arg(m.room.bottom())
+                 qPrintable(QStringLiteral("ink %1 in a room of %2; %3 px lost, %4")
+                                .arg(corners(m.inkBounds), corners(m.room))
                                 .arg(pixels(m.lost))
-                                .arg(lost.left())
-                                .arg(lost.top())
-                                .arg(lost.right())
-                                .arg(lost.bottom())));
+                                .arg(corners(m.lost.boundingRect()))));
     }
 
     // Every entry of the translation's source is finished and built into the program as it
