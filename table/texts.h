@@ -50,8 +50,8 @@ struct Text {
     X(NoPoint, QT_TRANSLATE_NOOP("Table", "NO POINT"))                                             \
     /*: Followed by the point, 2 to 5 ("Point = 3"). */                                            \
     X(PointIs, QT_TRANSLATE_NOOP("Table", "Point = "))                                             \
-    /*: The odds of the next chance on the point's number. The part before the run of four
-        blanks and the part after it stand on lines of their own, 25 pixels wide. */               \
+    /*: The odds of the next chance on the point's number, at 10 points bold. Each run of four
+        blanks starts a line; the box shows 21 pixels of each between its outline. */             \
     X(PaysTwoToOne, QT_TRANSLATE_NOOP("Table", "  2    to 1"))                                     \
     X(PaysOneToOne, QT_TRANSLATE_NOOP("Table", "  1    to 1"))                                     \
     X(MustBet, QT_TRANSLATE_NOOP("Table", "You must make a bet."))                                 \
@@ -72,7 +72,8 @@ struct Text {
     /*: "Above" is the Bankroll menu, where a new bankroll is taken. */                            \
     X(Depleted, QT_TRANSLATE_NOOP("Table", "Your bankroll is depleted.  Get a new bankroll by "   \
                 "clicking above."))                                                                \
-    /*: The game-over notice; at most two lines of 281 pixels at 17 points, bold. */               \
+    /*: The game-over notice; at most two lines of 275 pixels at 17 points, bold, inside the
+        focus frame. */                                                                            \
     X(GameOver, QT_TRANSLATE_NOOP("Table", "GAME OVER!!!  Bankroll is under five dollars."))       \
     X(BankBroken, QT_TRANSLATE_NOOP("Table", "You have broken the bank!!!"))                       \
     /*: A message box. */                                                                          \

@@ -28,6 +28,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in qt6-qpa-plugins fonts-liberation; do
     grep -q "$package" <<<"$depends" || fail "the package does not depend on $package ($depends)"
 done
+# Qt's own translations give the German and French message boxes their buttons' words.
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] ||
+    fail "the package does not recommend qt6-translations-l10n"
 
 # (Whole outputs, read after the fact: grep -q stopping early would break the pipe.)
 game=$root/usr/games/pipfall

@@ -13,6 +13,7 @@
 #include "ui/qtmessagebox.h"
 #include "ui/secondarywindows.h"
 #include "ui/tablelayout.h"
+#include "ui/tabledrawing.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -28,7 +29,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <map>
+#include <limits>
+#include <memory>
 
 namespace {
 
@@ -58,51 +60,48 @@ Font rowFont(const WidgetRow& row) {
     return {QString::fromLatin1(font.face), font.size, font.bold};
 }
 
+// A caption as a window shows it: the window ("frmCPF", "frmPFrules" or "frmCG"), the
+// widget, the text at that font, and whether the widget could take the focus meanwhile.
 struct Shown {
+    QString window;
     QString widget;
     QString text;
     Font font;
+    bool focus;
 };
 
-CaptionFit fitOf(const Shown& shown) {
-    const WidgetRow& row = rowNamed(shown.widget);
-    const QSize size(twipsToPixels(row.geometry[2]), twipsToPixels(row.geometry[3]));
-    const QFont font = drawingFont(shown.font);
-    return row.widgetKind() == Kind::Button
-               ? buttonCaptionFit(shown.text, font, size)
-               : labelCaptionFit(shown.text, font, size, row.flags & Border);
-}
-
-// Plays the tour in a language and keeps every caption the labels and buttons of the three
-// windows show after each step, with a label's font at that moment.
+// Plays the tour in a language on the table window and keeps every caption the labels and
+// buttons of the three windows show after each step, with a label's font at that moment.
 void tour(const QString& code, std::vector<Shown>& shown) {
     const GameLanguage spoken(code);
     QVERIFY2(spoken.language() == code, qPrintable("no translation loaded for " + code));
     QStringList boxes;
-    ReplayEngine engine(
-        [&boxes](const std::string& line) {
-            const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(line));
-            for (const QJsonValue& box : json.object().value("msgboxes").toArray())
-                boxes << box.toObject().value("text").toString();
-        },
-        ReplayEngine::Mode::TableOnly);
+    ReplayEngine engine([&boxes](const std::string& line) {
+        const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(line));
+        for (const QJsonValue& box : json.object().value("msgboxes").toArray())
+            boxes << box.toObject().value("text").toString();
+    });
     QVERIFY2(engine.start(), qPrintable(engine.error()));
     QSet<QString> seen;
-    auto keep = [&](const QString& widget, const QString& text, const Font& font) {
+    auto keep = [&](const QString& window, const QString& widget, const QString& text,
+                    const Font& font, bool focus) {
         const QString key = widget + '\n' + text + '\n' + font.name + QString::number(font.size) +
-                            QString::number(font.bold);
+                            QString::number(font.bold) + QString::number(focus);
         if (!seen.contains(key) && !text.isEmpty())
-            shown.push_back({widget, text, font});
+            shown.push_back({window, widget, text, font, focus});
         seen.insert(key);
     };
     auto look = [&] {
+        QCoreApplication::processEvents(); // the window settles its focus stops
         for (std::size_t i = 0; i < kTableControls.size(); ++i) {
             const QString name = QString::fromLatin1(kTableControls[i].name);
             const AnyControl control = engine.table().controls().at(controlAt(i));
+            const QWidget* view = engine.window()->widget(name);
+            const bool focus = view != nullptr && (view->focusPolicy() & Qt::TabFocus);
             if (Label* const* label = std::get_if<Label*>(&control))
-                keep(name, (*label)->caption(), (*label)->font());
+                keep("frmCPF", name, (*label)->caption(), (*label)->font(), focus);
             else if (Button* const* button = std::get_if<Button*>(&control))
-                keep(name, (*button)->caption(), rowFont(rowNamed(name)));
+                keep("frmCPF", name, (*button)->caption(), rowFont(rowNamed(name)), focus);
         }
     };
     look();
@@ -115,10 +114,19 @@ void tour(const QString& code, std::vector<Shown>& shown) {
         QVERIFY2(engine.lastDelivered() || step[0].startsWith(u"die "), qPrintable(step[0]));
         look();
     }
-    for (std::span<const WidgetRow> help : {kRulesLayout.widgets, kComputerGameLayout.widgets})
-        for (const WidgetRow& row : help)
+    const FrmPFrules rules;
+    const FrmCG computer;
+    for (const SecondaryWindow* help : {static_cast<const SecondaryWindow*>(&rules),
+                                        static_cast<const SecondaryWindow*>(&computer)}) {
+        const std::span<const WidgetRow> rows =
+            help == &rules ? kRulesLayout.widgets : kComputerGameLayout.widgets;
+        for (const WidgetRow& row : rows) {
+            const QString name = QString::fromLatin1(row.name);
             if (row.widgetKind() == Kind::Label || row.widgetKind() == Kind::Button)
-                keep(QString::fromLatin1(row.name), row.caption, rowFont(row));
+                keep(help->objectName(), name, row.caption, rowFont(row),
+                     help->widget(name)->focusPolicy() & Qt::TabFocus);
+        }
+    }
     // The tour shows every text of the table where it belongs, so that all are measured.
     for (const auto& [name, text] : kTexts) {
         const QString wanted = text;
@@ -128,6 +136,96 @@ void tour(const QString& code, std::vector<Shown>& shown) {
                                               : std::any_of(shown.begin(), shown.end(), shows),
                      qPrintable(code + ": the tour never shows " + name));
     }
+}
+
+// What the screen shows of a caption: the ink that falls outside the room its widget gives
+// it (beyond the border, on or outside the focus frame) or under a shape or line of the felt
+// drawn over the widget, and how close the rest comes to the room's edges.
+struct Measured {
+    QRegion lost;
+    QRect inkBounds;
+    QRect room;
+    int spare() const {
+        return std::min({inkBounds.left() - room.left(), room.right() - inkBounds.right(),
+                         inkBounds.top() - room.top(), room.bottom() - inkBounds.bottom()});
+    }
+};
+
+// The three windows, in English: each caption measured is put into its widget.
+struct ShownWindows {
+    ReplayEngine engine{[](const std::string&) {}};
+    FrmPFrules rules;
+    FrmCG computer;
+    const bool started = engine.start();
+    QMainWindow* named(const QString& name) {
+        if (name == u"frmCPF")
+            return engine.window();
+        return name == rules.objectName() ? static_cast<QMainWindow*>(&rules) : &computer;
+    }
+    QWidget* widget(const QString& window, const QString& name) {
+        if (window == u"frmCPF")
+            return engine.window()->widget(name);
+        return static_cast<SecondaryWindow*>(named(window))->widget(name);
+    }
+};
+
+// The pixels of the felt's shapes and lines drawn over a widget, in its coordinates.
+QRegion drawnOver(QMainWindow* window, const QWidget* widget) {
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        auto* drawing = dynamic_cast<TableDrawing*>(child);
+        if (drawing == nullptr)
+            continue;
+        QImage image(drawing->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        drawing->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        QRegion over;
+        const QRect place = widget->geometry();
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                if (image.rect().contains(x, y) && qAlpha(image.pixel(x, y)) >= 128)
+                    over += QRect(x - place.left(), y - place.top(), 1, 1);
+        return over;
+    }
+    return {};
+}
+
+int pixels(const QRegion& region) {
+    int n = 0;
+    for (const QRect& r : region)
+        n += r.width() * r.height();
+    return n;
+}
+
+Measured measure(ShownWindows& windows, const Shown& shown) {
+    QWidget* view = windows.widget(shown.window, shown.widget);
+    if (view == nullptr)
+        qFatal("no widget %s", qPrintable(shown.widget));
+    CaptionInk caption;
+    QRegion over;
+    if (auto* label = qobject_cast<LabelView*>(view)) {
+        Label& control = label->control();
+        const QString before = control.caption();
+        const Font font = control.font();
+        const bool visible = control.visible();
+        const Qt::FocusPolicy policy = label->focusPolicy();
+        control.setCaption(shown.text);
+        control.setFont(shown.font);
+        control.setVisible(true);
+        label->setFocusPolicy(shown.focus ? Qt::TabFocus : Qt::NoFocus);
+        caption = label->captionInk();
+        over = drawnOver(windows.named(shown.window), view);
+        label->setFocusPolicy(policy);
+        control.setVisible(visible);
+        control.setFont(font);
+        control.setCaption(before);
+    } else {
+        auto* button = static_cast<ButtonView*>(view);
+        const QString before = button->text();
+        button->setText(shown.text);
+        caption = button->captionInk();
+        button->setText(before);
+    }
+    return {caption.ink - (QRegion(caption.room) - over), caption.ink.boundingRect(), caption.room};
 }
 
 // The text of the message box that shows text, and its button's: "Text. [OK]".
@@ -149,65 +247,85 @@ QString boxShown(const QString& text) {
 class TestL10n : public QObject {
     Q_OBJECT
 
-    std::map<QString, std::vector<Shown>> shown_;
+    struct Case {
+        QString code; // "en", "de", "fr", or "clips" for a text tried that must not fit
+        Shown shown;
+    };
+    std::vector<Case> cases_;
+    std::unique_ptr<ShownWindows> windows_;
 
 private slots:
     void initTestCase() {
         const QFontInfo face(drawingFont({QStringLiteral("Arial"), 12, true}));
         QVERIFY2(face.family() == u"Liberation Sans", "fonts-liberation stands in for Arial");
         QCOMPARE(shippedLanguages(), QStringList({"de", "fr"}));
+        windows_ = std::make_unique<ShownWindows>();
+        QVERIFY2(windows_->started, qPrintable(windows_->engine.error()));
         for (const QString& code : kLanguages) {
-            tour(code, shown_[code]);
+            std::vector<Shown> shown;
+            tour(code, shown);
             if (QTest::currentTestFailed())
                 return;
-            // For the record: the caption with the least room, among those using every line.
-            std::vector<std::pair<CaptionFit, const Shown*>> fits;
-            for (const Shown& s : shown_[code])
-                fits.push_back({fitOf(s), &s});
-            const auto [fit, tightest] =
-                *std::min_element(fits.begin(), fits.end(), [](const auto& a, const auto& b) {
-                    return std::pair(a.first.maxLines - a.first.lines, a.first.room) <
-                           std::pair(b.first.maxLines - b.first.lines, b.first.room);
-                });
-            qInfo("%s: %zu captions; tightest %s \"%s\", %d px left, %d of %d lines",
-                  code.isEmpty() ? "en" : qPrintable(code), fits.size(),
-                  qPrintable(tightest->widget), qPrintable(tightest->text), fit.room, fit.lines,
-                  fit.maxLines);
+            const QString language = code.isEmpty() ? QStringLiteral("en") : code;
+            // For the record: the caption that comes closest to the edge of its room.
+            const Shown* tightest = nullptr;
+            int spare = std::numeric_limits<int>::max();
+            for (const Shown& s : shown) {
+                cases_.push_back({language, s});
+                const Measured m = measure(*windows_, s);
+                if (m.lost.isEmpty() && m.spare() < spare) {
+                    spare = m.spare();
+                    tightest = &s;
+                }
+            }
+            if (tightest != nullptr)
+                qInfo("%s: %zu captions; tightest %s \"%s\", %d px to spare", qPrintable(language),
+                      shown.size(), qPrintable(tightest->widget),
+                      qPrintable(tightest->text.simplified()), spare);
+        }
+        for (const QStringList& row : readRows("l10n/clipping.txt", 5)) {
+            Font font = rowFont(rowNamed(row[1]));
+            if (row[2] != u"-")
+                font.size = row[2].toDouble();
+            const Shown clips{"frmCPF", row[1], row[4], font, row[3] == u"focus"};
+            cases_.push_back({QStringLiteral("clips"), clips});
+            // The English layout keeps its own: in any widget of the array, at any place.
+            for (Case& c : cases_)
+                if (row[0] == u"en" && c.code == u"en" &&
+                    c.shown.text.simplified() == row[4].simplified() &&
+                    c.shown.widget.section(u'(', 0, 0) == row[1].section(u'(', 0, 0))
+                    c.code = QStringLiteral("clips");
         }
     }
 
-    // Each caption of each language fits its widget at the widget's font; and the check
-    // refuses translations that were tried and clip.
+    // Each caption of each language shows whole where its window draws it: every pixel of
+    // its ink inside the widget's border and, where the widget takes the focus, inside the
+    // focus frame, and none under the felt's shapes; and the check refuses translations that
+    // were tried and clip.
     void fits_data() {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("face");
-        QTest::addColumn<double>("size");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("fitting");
-        for (const auto& [code, shown] : shown_)
-            for (const Shown& s : shown)
-                QTest::addRow("%s %s: %s", code.isEmpty() ? "en" : qPrintable(code),
-                              qPrintable(s.widget), qPrintable(s.text.simplified().left(40)))
-                    << s.widget << s.text << s.font.name << s.font.size << s.font.bold << true;
-        for (const QStringList& row : readRows("l10n/clipping.txt", 2)) {
-            const Font font = rowFont(rowNamed(row[0]));
-            QTest::addRow("clips %s: %s", qPrintable(row[0]), qPrintable(row[1]))
-                << row[0] << row[1] << font.name << font.size << font.bold << false;
-        }
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < cases_.size(); ++i)
+            QTest::addRow("%s %s: %s", qPrintable(cases_[i].code),
+                          qPrintable(cases_[i].shown.widget),
+                          qPrintable(cases_[i].shown.text.simplified().left(40)))
+                << static_cast<int>(i);
     }
     void fits() {
-        QFETCH(QString, widget);
-        QFETCH(QString, text);
-        QFETCH(QString, face);
-        QFETCH(double, size);
-        QFETCH(bool, bold);
-        QFETCH(bool, fitting);
-        const CaptionFit fit = fitOf({widget, text, {face, size, bold}});
-        QVERIFY2(fit.fits() == fitting, qPrintable(QStringLiteral("%1 lines of %2, %3 px left")
-                                                       .arg(fit.lines)
-                                                       .arg(fit.maxLines)
-                                                       .arg(fit.room)));
+        QFETCH(int, index);
+        const Case& c = cases_.at(static_cast<std::size_t>(index));
+        const Measured m = measure(*windows_, c.shown);
+        auto corners = [](const QRect& r) {
+            return QStringLiteral("%1,%2 to %3,%4")
+                .arg(r.left())
+                .arg(r.top())
+                .arg(r.right())
+                .arg(r.bottom());
+        };
+        QVERIFY2(m.lost.isEmpty() == (c.code != u"clips"),
+                 qPrintable(QStringLiteral("ink %1 in a room of %2; %3 px lost, %4")
+                                .arg(corners(m.inkBounds), corners(m.room))
+                                .arg(pixels(m.lost))
+                                .arg(corners(m.lost.boundingRect()))));
     }
 
     // Every text the tables of the code hold has its translation: a caption written as a

@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Notice about the automatic re-bet</source>
-        <translation>Hinweis zum automatischen Neusetzen</translation>
+        <translation>Hinweis zur automatischen Wiederholung des Einsatzes</translation>
     </message>
     <message>
         <source>Instructions for one-roll bets</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>Automatic re-bet on.</source>
-        <translation>Automatisches Neusetzen an.</translation>
+        <translation>Einsatz automatisch wiederholen: an.</translation>
     </message>
     <message>
         <source>Automatic re-bet off.</source>
-        <translation>Automatisches Neusetzen aus.</translation>
+        <translation>Einsatz automatisch wiederholen: aus.</translation>
     </message>
     <message>
         <source>New bankroll.</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Under normal circumstances the player&apos;s bet will be re-bet when he wins or loses.  However, if the bankroll is low, the automatic re-bet feature is cancelled.  You may obtain a new bankroll by clicking the desired amount.</source>
-        <translation>Normalerweise wird der Einsatz nach Gewinn oder Verlust automatisch neu gesetzt.  Ist das Kapital jedoch zu gering, wird das automatische Neusetzen abgebrochen.  Neues Kapital erhalten Sie mit einem Klick auf den gewünschten Betrag.</translation>
+        <translation>Normalerweise wird der Einsatz nach Gewinn oder Verlust automatisch wiederholt.  Ist das Kapital jedoch zu gering, wird er nicht mehr wiederholt.  Neues Kapital erhalten Sie mit einem Klick auf den gewünschten Betrag.</translation>
     </message>
     <message>
         <source>Click the &quot;Make One-Roll Bet&quot; button and the list of numbers will appear. Once you have entered the amount of each one-roll bet, you must click the &quot;Enter Bets&quot; button to register them.  When registered, the amount of each bet will be displayed under the appropriate number.</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>PIPFALL-On the computer</source>
-        <translation>PIPFALL-Am Computer</translation>
+        <translation>PIPFALL-Spielen am Computer</translation>
     </message>
     <message>
         <source>E&amp;xit </source>
@@ -376,16 +376,16 @@
     </message>
     <message>
         <source>  2    to 1</source>
-        <extracomment>The odds of the next chance on the point&apos;s number. The part before the run of four blanks and the part after it stand on lines of their own, 25 pixels wide.</extracomment>
-        <translation>  2    zu 1</translation>
+        <extracomment>The odds of the next chance on the point&apos;s number, at 10 points bold. Each run of four blanks starts a line; the box shows 21 pixels of each between its outline.</extracomment>
+        <translation>  2    zu    1</translation>
     </message>
     <message>
         <source>  1    to 1</source>
-        <translation>  1    zu 1</translation>
+        <translation>  1    zu    1</translation>
     </message>
     <message>
         <source>You must make a bet.</source>
-        <translation>Sie müssen erst Ihren Einsatz machen.</translation>
+        <translation>Bitte machen Sie zuerst einen Einsatz.</translation>
     </message>
     <message>
         <source>One on the come out is a loser.  The amount of your new bet was deducted from your bankroll.</source>
@@ -409,11 +409,11 @@
     </message>
     <message>
         <source>Rolling a one loses. Your original bet is  re-bet and deducted from your bankroll.</source>
-        <translation>Eine Eins verliert. Ihr bisheriger Einsatz wird neu gesetzt und von Ihrem Kapital abgezogen.</translation>
+        <translation>Eine Eins verliert. Ihr bisheriger Einsatz wird wiederholt und von Ihrem Kapital abgezogen.</translation>
     </message>
     <message>
         <source>The point was not rolled in three tries, losing your bet.  The new bet was deducted from your bankroll.</source>
-        <translation>Kein Point in drei Würfen: Einsatz verloren.  Der neue Einsatz wurde von Ihrem Kapital abgezogen.</translation>
+        <translation>Der Point fiel nicht in drei Würfen.  Einsatz verloren, der neue wurde vom Kapital abgezogen.</translation>
     </message>
     <message>
         <source>Your bankroll is depleted.  Get a new bankroll by clicking above.</source>
@@ -431,19 +431,19 @@
     </message>
     <message>
         <source>Automatic re-bet is disabled.</source>
-        <translation>Automatisches Neusetzen ist ausgeschaltet.</translation>
+        <translation>Der Einsatz wird nicht mehr automatisch wiederholt.</translation>
     </message>
     <message>
         <source>Your bankroll reflects the automatic re-bet feature.</source>
-        <translation>Ihr Kapital berücksichtigt das automatische Neusetzen.</translation>
+        <translation>Ihr Kapital berücksichtigt den wiederholten Einsatz.</translation>
     </message>
     <message>
         <source>Your previous bet was too high for auto re-bet.</source>
-        <translation>Ihr letzter Einsatz war zu hoch für das automatische Neusetzen.</translation>
+        <translation>Ihr letzter Einsatz war zu hoch, um ihn automatisch zu wiederholen.</translation>
     </message>
     <message>
         <source>Automatic re-bet cancelled. Bankroll is low.</source>
-        <translation>Neusetzen abgebrochen: Kapital zu gering.</translation>
+        <translation>Einsatz nicht wiederholt: Kapital zu gering.</translation>
     </message>
     <message>
         <source>Enter amounts for one-roll bets</source>
@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>GAME OVER!!!  Bankroll is under five dollars.</source>
-        <extracomment>The game-over notice; at most two lines of 281 pixels at 17 points, bold.</extracomment>
+        <extracomment>The game-over notice; at most two lines of 275 pixels at 17 points, bold, inside the focus frame.</extracomment>
         <translation>SPIEL VORBEI!!!  Kapital unter fünf Dollar.</translation>
     </message>
     <message>
@@ -573,15 +573,15 @@
     </message>
     <message>
         <source>&amp;Auto re-bet</source>
-        <translation>Automatisches &amp;Neusetzen</translation>
+        <translation>Einsatz automatisch &amp;wiederholen</translation>
     </message>
     <message>
         <source>Bet &amp;max</source>
-        <translation>&amp;Höchsteinsatz</translation>
+        <translation>&amp;Höchsteinsatz setzen</translation>
     </message>
     <message>
         <source>Bet mi&amp;n</source>
-        <translation>&amp;Mindesteinsatz</translation>
+        <translation>&amp;Mindesteinsatz setzen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>&amp;Computer Game</source>
-        <translation>Am &amp;Computer</translation>
+        <translation>Spielen am &amp;Computer</translation>
     </message>
     <message>
         <source>About &amp;Pipfall</source>

@@ -310,7 +310,7 @@
     <message>
         <source>Click the &quot;Make One-Roll Bet&quot; button and the list of numbers will appear. Once you have entered the amount of each one-roll bet, you must click the &quot;Enter Bets&quot; button to register them.  When registered, the amount of each bet will be displayed under the appropriate number.</source>
         <extracomment>Quotes the captions of two buttons of the table: write their translations.</extracomment>
-        <translation>Cliquez sur le bouton «&#xa0;Pari à un coup&#xa0;» et la liste des numéros apparaît.  Une fois le montant de chaque pari saisi, cliquez sur «&#xa0;Placer les paris&#xa0;» pour les enregistrer.  Le montant de chaque pari s’affiche alors sous le numéro correspondant.</translation>
+        <translation>Cliquez sur le bouton «&#xa0;Pari à un coup&#xa0;» et la liste des numéros apparaît.  Une fois le montant de chaque pari saisi, cliquez sur «&#xa0;Valider&#xa0;» pour les enregistrer.  Le montant de chaque pari s’affiche alors sous le numéro correspondant.</translation>
     </message>
     <message>
         <source>This computer game is easy to play.  Use the up-down buttons to make your bets.  The minimum PIPFALL bet is five dollars; the maximum is five hundred dollars.  The minimum one-roll bet is one dollar; the maximum is one hundred dollars. </source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>PIPFALL-On the computer</source>
-        <translation>PIPFALL-Sur l’ordinateur</translation>
+        <translation>PIPFALL-Jouer sur ordinateur</translation>
     </message>
     <message>
         <source>E&amp;xit </source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>  2    to 1</source>
-        <extracomment>The odds of the next chance on the point&apos;s number. The part before the run of four blanks and the part after it stand on lines of their own, 25 pixels wide.</extracomment>
+        <extracomment>The odds of the next chance on the point&apos;s number, at 10 points bold. Each run of four blanks starts a line; the box shows 21 pixels of each between its outline.</extracomment>
         <translation>  2    à 1</translation>
     </message>
     <message>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>The point was not rolled in three tries, losing your bet.  The new bet was deducted from your bankroll.</source>
-        <translation>Pas de point en trois essais&#xa0;: mise perdue.  La nouvelle mise a été déduite de votre capital.</translation>
+        <translation>Le point n’est pas sorti en trois essais&#xa0;: mise perdue.  La nouvelle mise a été déduite de votre capital.</translation>
     </message>
     <message>
         <source>Your bankroll is depleted.  Get a new bankroll by clicking above.</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Enter Bets</source>
-        <translation>Placer les paris</translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Make One-Roll Bet</source>
@@ -551,8 +551,8 @@
     </message>
     <message>
         <source>GAME OVER!!!  Bankroll is under five dollars.</source>
-        <extracomment>The game-over notice; at most two lines of 281 pixels at 17 points, bold.</extracomment>
-        <translation>PARTIE TERMINÉE&#xa0;!!!  Capital sous cinq dollars.</translation>
+        <extracomment>The game-over notice; at most two lines of 275 pixels at 17 points, bold, inside the focus frame.</extracomment>
+        <translation>PARTIE FINIE&#xa0;!!!  Capital inférieur à cinq dollars.</translation>
     </message>
     <message>
         <source>BANKROLL</source>
@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>&amp;Computer Game</source>
-        <translation>Sur l’&amp;ordinateur</translation>
+        <translation>Jouer sur &amp;ordinateur</translation>
     </message>
     <message>
         <source>About &amp;Pipfall</source>

@@ -99,6 +99,7 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     // The menus in the table's own small face rather than the desktop's, which also spares
     // loading the desktop's face for four words.
     window->menuBar()->setFont(menuFont());
+    showKeyboardInMenuBar(window->menuBar());
     window->resize(twipsToPixels(widthTwips),
                    twipsToPixels(heightTwips) + window->menuBar()->sizeHint().height());
     return client;

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyleOptionFocusRect>
 
@@ -19,6 +21,8 @@ const QColor kLight(223, 223, 223);
 const QColor kShadow(128, 128, 128);
 const QColor kDarkShadow(0, 0, 0);
 const QColor kDisabledText(128, 128, 128);
+// The classic selection colour, behind white.
+const QColor kSelection(0, 0, 128);
 // The amounts in the display-only text boxes: greyed as disabled text is, but light enough to
 // read on their dark blue and brown (at least 4.5 to 1).
 const QColor kDisabledAmount(208, 208, 208);
@@ -134,27 +138,52 @@ constexpr int kButtonTextFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextSh
 
 } // namespace
 
-CaptionFit labelCaptionFit(const QString& caption, const QFont& font, QSize size, bool border) {
-    const QFontMetrics metrics(font);
-    const QRect box = labelTextRect(QRect(QPoint(), size), border);
-    QStringList lines = wrapCaption(caption, metrics, box.width());
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast(); // blanks that push nothing onto a line draw nothing
-    int widest = 0;
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    return {static_cast<int>(lines.size()), std::max(1, box.height() / metrics.height()),
-            box.width() - widest};
+namespace {
+
+// The dotted focus frame of labels and of buttons; the frame's pen runs along the rectangle's
+// left and top edges and one pixel beyond its right and bottom ones.
+QRect labelFocusFrame(const QRect& rect) {
+    return rect.adjusted(2, 2, -3, -3);
+}
+QRect buttonFocusFrame(const QRect& rect) {
+    return rect.adjusted(4, 4, -5, -5);
+}
+QRect insideFocusFrame(const QRect& frame) {
+    return frame.adjusted(1, 1, 0, 0);
 }
 
-CaptionFit buttonCaptionFit(const QString& caption, const QFont& font, QSize size) {
-    const QFontMetrics metrics(font);
-    const QRect box = buttonTextRect(QRect(QPoint(), size));
-    const QRect used = metrics.boundingRect(box, kButtonTextFlags, caption);
-    const int line = metrics.lineSpacing();
-    return {qRound(static_cast<double>(used.height()) / line), std::max(1, box.height() / line),
-            box.width() - used.width()};
+// A pixel counts as ink once the caption covers at least half of it.
+constexpr int kInked = 128;
+
+// The pixels that painting inks, painted with draw onto a transparent canvas that reaches
+// well beyond a widget of that size, in the widget's coordinates.
+QRegion inkOf(QSize size, const QFont& font, const std::function<void(QPainter&)>& draw) {
+    const int margin = std::max(size.width(), size.height()) + 200;
+    QImage canvas(size + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.translate(margin, margin);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        draw(p);
+    }
+    QRegion ink;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            int run = 0;
+            while (x + run < canvas.width() && qAlpha(line[x + run]) >= kInked)
+                ++run;
+            if (run > 0)
+                ink += QRect(x - margin, y - margin, run, 1);
+            x += run;
+        }
+    }
+    return ink;
 }
+
+} // namespace
 
 QFont drawingFont(const Font& wanted) {
     QFont font;
@@ -171,6 +200,37 @@ QFont drawingFont(const Font& wanted) {
     // faces for missing characters.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
     return font;
+}
+
+// ---------------------------------------------------------------- Menu bar
+
+namespace {
+
+// The desktop's style shows a menu title as selected only while its menu is open. While the
+// bar holds the keyboard with no menu open (after Escape, or Alt alone), the title the keys
+// are on is drawn the same way, so that the player sees where they are.
+class KeyboardMenuBarStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item != nullptr && widget != nullptr &&
+            widget->hasFocus() && (item->state & State_Selected)) {
+            QStyleOptionMenuItem held = *item;
+            held.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &held, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
+
+void showKeyboardInMenuBar(QMenuBar* bar) {
+    auto* style = new KeyboardMenuBarStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 // ---------------------------------------------------------------- Label
@@ -218,19 +278,34 @@ void LabelView::sync() {
 void LabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), label_.backColor());
-    const QRect textRect = labelTextRect(rect(), border_);
     if (border_)
         drawFrame(p, rect(), Qt::black);
     p.setPen(label_.foreColor());
     p.setFont(font());
+    drawCaption(p, true);
+    if (hasFocus() && focusPolicy() != Qt::NoFocus)
+        drawFocusFrame(p, labelFocusFrame(rect()));
+}
+
+void LabelView::drawCaption(QPainter& p, bool clip) const {
+    const QRect textRect = labelTextRect(rect(), border_);
     const QFontMetrics metrics = fontMetrics();
+    const int flags = static_cast<int>(alignment_ | Qt::AlignTop) | (clip ? 0 : Qt::TextDontClip);
     QRect line(textRect.left(), textRect.top(), textRect.width(), metrics.height());
     for (const QString& text : wrapCaption(label_.caption(), metrics, textRect.width())) {
-        p.drawText(line, static_cast<int>(alignment_ | Qt::AlignTop), text);
+        p.drawText(line, flags, text);
         line.translate(0, metrics.height());
     }
-    if (hasFocus() && focusPolicy() != Qt::NoFocus)
-        drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
+}
+
+CaptionInk LabelView::captionInk() const {
+    QRect room = labelTextRect(rect(), border_);
+    if (focusPolicy() != Qt::NoFocus) {
+        const QRect inside = insideFocusFrame(labelFocusFrame(rect()));
+        room.setLeft(inside.left());
+        room.setRight(inside.right());
+    }
+    return {inkOf(size(), font(), [this](QPainter& p) { drawCaption(p, false); }), room};
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
@@ -297,7 +372,18 @@ void ButtonView::paintEvent(QPaintEvent*) {
     }
     // A button that cannot be pressed shows no focus, even while it still holds it.
     if (hasFocus() && isEnabled())
-        drawFocusFrame(p, rect().adjusted(4, 4, -5, -5));
+        drawFocusFrame(p, buttonFocusFrame(rect()));
+}
+
+CaptionInk ButtonView::captionInk() const {
+    const QRect textRect = buttonTextRect(rect());
+    const QRect inside = insideFocusFrame(buttonFocusFrame(rect()));
+    return {
+        inkOf(size(), font(),
+              [&](QPainter& p) {
+                  p.drawText(textRect, kButtonTextFlags | Qt::TextDontClip, text());
+              }),
+        QRect(QPoint(inside.left(), textRect.top()), QPoint(inside.right(), textRect.bottom()))};
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* event) {
@@ -370,8 +456,11 @@ void UpDownView::paintEvent(QPaintEvent*) {
     const int half = height() / 2;
     const QRect upper(0, 0, width(), half);
     const QRect lower(0, half, width(), height() - half);
+    // The arrows are too small for a dotted frame to be seen: while the up-down has the focus,
+    // their faces take the selection colour and the arrows turn white, as a selected item does.
+    const bool focused = hasFocus() && isEnabled();
     for (const auto& [box, arrow] : {std::pair{upper, Arrow::Up}, std::pair{lower, Arrow::Down}}) {
-        p.fillRect(box, QColor(192, 192, 192));
+        p.fillRect(box, focused ? kSelection : QColor(192, 192, 192));
         drawBevel(p, box, pressed_ == arrow);
         const QPointF c = QRectF(box).center();
         const double w = std::max(2.0, box.width() / 4.0);
@@ -385,12 +474,10 @@ void UpDownView::paintEvent(QPaintEvent*) {
                      << QPointF(c.x(), c.y() + h);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(isEnabled() ? QColor(Qt::black) : kDisabledText);
+        p.setBrush(!isEnabled() ? kDisabledText : focused ? kHighlight : QColor(Qt::black));
         p.drawPolygon(triangle);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
-    if (hasFocus() && isEnabled())
-        drawFocusFrame(p, rect().adjusted(2, 2, -3, -3));
 }
 
 void UpDownView::mousePressEvent(QMouseEvent* event) {

@@ -9,10 +9,14 @@
 
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+
+class QMenuBar;
+class QPainter;
 
 // Each widget takes its control's visibility and enabled state from its first change on; the
 // window gives them their start-up state once it has put the widget in place.
@@ -26,18 +30,21 @@ QFont drawingFont(const Font& wanted);
 // at blanks, never after a hyphen.
 QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
-// How a caption sits in a label or a button of that size at that font, as the widget draws
-// it: the lines it takes, the lines the widget has room for (at least one), and the pixels
-// left beside its widest line, negative where it sticks out. The table never moves or grows a
-// widget, so a caption (a translation above all) must fit the one it is shown in.
-struct CaptionFit {
-    int lines;
-    int maxLines;
-    int room;
-    bool fits() const { return lines <= maxLines && room >= 0; }
+// What the player sees of a widget's caption as the widget draws it now: every pixel the
+// caption inks, in the widget's coordinates, wherever it falls (nothing clips it here), and
+// the room in which the caption shows whole: inside the border or the bevel and, while the
+// widget can take the focus, between the sides of its focus frame (a button's or a notice's
+// lines may run under the frame's top and bottom, as the English ones do). The table never moves or
+// grows a widget, so a caption (a translation above all) must keep its ink within that room.
+struct CaptionInk {
+    QRegion ink;
+    QRect room;
 };
-CaptionFit labelCaptionFit(const QString& caption, const QFont& font, QSize size, bool border);
-CaptionFit buttonCaptionFit(const QString& caption, const QFont& font, QSize size);
+
+// Lets the menu bar show where the keyboard is while it holds it: the menu title the keys are
+// on is drawn as an open one is, also after Escape has closed its menu and until a second
+// Escape (or a click) gives the keys back to the window.
+void showKeyboardInMenuBar(QMenuBar* bar);
 
 // An opaque, word-wrapping label. A label that takes the keyboard focus (a one-roll spot
 // holding a winner) is clicked with Space or Return, as with the mouse.
@@ -52,6 +59,7 @@ public:
     // run press, or click the label when there is none.
     void setTakesFocus(std::function<bool()> when, std::function<void()> press = {});
     void updateFocusPolicy();
+    CaptionInk captionInk() const;
 
 signals:
     // After every change of the label's control.
@@ -65,6 +73,9 @@ protected:
 
 private:
     void sync();
+    // Draws the caption lines; clipped to the lines' width, as on the screen, unless clip
+    // is false.
+    void drawCaption(QPainter& p, bool clip) const;
 
     Label& label_;
     std::function<bool()> takesFocus_;
@@ -85,6 +96,7 @@ class ButtonView : public QPushButton {
 public:
     ButtonView(Button& button, QColor back, const Font& font, QWidget* parent);
     Button& control() { return button_; }
+    CaptionInk captionInk() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
