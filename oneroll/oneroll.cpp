@@ -1,245 +1,171 @@
 // One-roll bets: the entry panel, registering, cancelling, taking winners down, and the
 // three steps of every roll that settle them.
 
-#include "oneroll/holders.h"
-#include "table/colours.h"
 #include "table/events.h"
 #include "table/table.h"
 #include "table/texts.h"
 
 using namespace rules;
 
-namespace {
-
-// A holder caption or amount text as money; such texts are whole dollars written by the
-// handlers, so a text that does not read as a number counts as nothing.
-Currency textAsMoney(const QString& text) {
-    Currency amount;
-    return Currency::fromText(text, &amount) ? amount : Currency();
-}
-
-bool textIsZero(const QString& text) {
-    return textAsMoney(text) == Currency();
-}
-
-} // namespace
-
 void Table::cmdOneRoll_Click() {
-    w.lblinfo.setVisible(true);
-    w.cmdCancelOR.setVisible(true);
-    w.lblinfo.setCaption(text::EnterOneRollAmounts);
-    w.lblORinfo.setVisible(false);
-    w.lblrebet.setVisible(false);
+    const Showing showing(*this);
+    info_ = {text::EnterOneRollAmounts, true};
+    cancelShown_ = true;
+    oneRollInfoShown_ = false;
+    reBet_.shown = false;
+    panelOpen_ = true;
+    // Every bet standing on the table comes back to the bankroll.
     Currency returned;
     for (Idx = 1; Idx <= 6; ++Idx) {
-        w.lblOneRoll(Idx).setVisible(true);
-        w.txtOneRoll(Idx).setVisible(true);
-        w.udOneRoll(Idx).setVisible(true);
-        // Every bet standing on the table comes back to the bankroll.
-        if (holdsStake(w.lblOR(Idx))) {
-            Bankroll += textAsMoney(w.lblOR(Idx).caption());
-            returned += textAsMoney(w.lblOR(Idx).caption());
-        }
+        Bankroll += spot(Idx).stake;
+        returned += spot(Idx).stake;
     }
     for (Idx = 1; Idx <= 6; ++Idx)
         clearOneRollAmount(Idx);
-    nameHolders();
-    w.cmdEnterOR.setVisible(true);
-    w.lblORoll.setVisible(true);
-    showBankroll();
+    clearSpots();
     w.cmdOneRoll.setEnabled(false);
     w.cmdRoll.setEnabled(false);
     tell(event::OneRollPanelOpened{returned});
 }
 
 void Table::udOneRoll_Change(int /*Index*/) {
-    w.lblinfo.setVisible(false);
-    w.cmdCancelOR.setVisible(false);
+    const Showing showing(*this);
+    info_.shown = false;
+    cancelShown_ = false;
 }
 
 void Table::txtOneRoll_Change(int /*Index*/) {}
 
 void Table::cmdEnterOR_Click() {
-    std::int32_t total = 0;
-    for (Idx = 1; Idx <= 6; ++Idx)
-        total += w.udOneRoll(Idx).value();
-
-    if (dollars(total) > Bankroll) {
-        // Too expensive: refuse the whole set and clear the amounts.
-        w.lblBankroll.setCaption(QString());
-        w.txtBet.setText(QString());
-        tell(event::Refused{event::Refused::Why::OneRollsTooDear});
-        MsgAnswer = platform_.messages.show(text::OneRollsTooDear);
-        if (MsgAnswer == 1) {
-            showBankroll();
-            w.txtBet.setText(QString::number(w.udBet.value()));
-            for (Idx = 1; Idx <= 6; ++Idx)
-                clearOneRollAmount(Idx);
-            nameHolders();
-        }
-        return;
-    }
-
+    const Showing showing(*this);
+    Currency total;
     bool nothingEntered = true;
     for (Idx = 1; Idx <= 6; ++Idx) {
-        if (!textIsZero(w.txtOneRoll(Idx).text()))
-            nothingEntered = false;
+        total += dollars(w.udOneRoll(Idx).value());
+        nothingEntered = nothingEntered && w.udOneRoll(Idx).value() == 0;
     }
-    if (nothingEntered) {
-        w.lblinfo.setVisible(true);
-        w.lblinfo.setCaption(text::NoOneRollsEntered);
+    if (total > Bankroll) {
+        refuseOneRollsTooDear();
+    } else if (nothingEntered) {
+        info_ = {text::NoOneRollsEntered, true};
         tell(event::Refused{event::Refused::Why::NoOneRollsEntered});
-        w.cmdCancelOR.setVisible(true);
-        for (Idx = 1; Idx <= 6; ++Idx) {
-            if (w.lblOR(Idx).backColor() == colour::Blue)
-                w.lblOR(Idx).setCaption(numberName(Idx));
-        }
-        showBankroll();
+        cancelShown_ = true;
         reviveTableIfFunded();
-        return;
+    } else {
+        placeOneRollBets();
     }
+}
 
-    // Register: each amount goes onto its holder and out of the bankroll.
+void Table::refuseOneRollsTooDear() {
+    // The whole set is refused and the amounts cleared.
+    tell(event::Refused{event::Refused::Why::OneRollsTooDear});
+    MsgAnswer = askWithMoneyHidden(text::OneRollsTooDear);
+    if (MsgAnswer == 1) {
+        w.txtBet.setText(QString::number(w.udBet.value()));
+        for (Idx = 1; Idx <= 6; ++Idx)
+            clearOneRollAmount(Idx);
+        clearSpots();
+    }
+}
+
+void Table::placeOneRollBets() {
+    // Each amount goes onto its spot and out of the bankroll.
     for (Idx = 1; Idx <= 6; ++Idx) {
-        Label& holder = w.lblOR(Idx);
-        const QString amount = w.txtOneRoll(Idx).text();
-        if (!textIsZero(amount)) {
-            holder.setCaption(amount);
-            holder.setBackColor(colour::DarkOrange);
-            Bankroll -= textAsMoney(amount);
-            tell(event::OneRollPlaced{Idx, textAsMoney(amount)});
-        } else {
-            holder.setBackColor(colour::Blue);
+        const Currency amount = dollars(w.udOneRoll(Idx).value());
+        spot(Idx) = {};
+        if (amount != Currency()) {
+            spot(Idx) = {OneRollSpot::Bet::Placed, amount, false};
+            Bankroll -= amount;
+            tell(event::OneRollPlaced{Idx, amount});
         }
-        if (holder.backColor() == colour::Blue)
-            holder.setCaption(numberName(Idx));
-        w.lblOneRoll(Idx).setVisible(false);
-        w.txtOneRoll(Idx).setVisible(false);
-        w.udOneRoll(Idx).setVisible(false);
         w.txtOneRoll(Idx).setText(QStringLiteral("0"));
     }
-    w.lblORoll.setVisible(false);
-    w.cmdEnterOR.setVisible(false);
+    panelOpen_ = false;
     w.cmdRoll.setEnabled(true);
-    showBankroll();
-    if (Bankroll >= dollars(MinimumBet)) {
-        w.lblgameover.setVisible(false);
-        w.cmdOneRoll.setEnabled(true);
-        if (Point == 0)
-            w.udBet.setEnabled(true);
-    }
-    if (Point == 0 && Bankroll < dollars(MinimumBet)) {
-        w.lblinfo.setVisible(true);
-        w.lblinfo.setCaption(text::Depleted);
-        tell(event::BankrollDepleted{});
-    }
+    reviveTableIfFunded();
+    if (Point == 0 && Bankroll < dollars(MinimumBet))
+        announceDepleted();
     w.cmdOneRoll.setEnabled(true);
 }
 
 void Table::cmdCancelOR_Click() {
-    for (Idx = 1; Idx <= 6; ++Idx) {
+    const Showing showing(*this);
+    for (Idx = 1; Idx <= 6; ++Idx)
         clearOneRollAmount(Idx);
-        hideOneRollRow(Idx);
-    }
-    nameHolders();
-    w.lblORoll.setVisible(false);
-    w.cmdEnterOR.setVisible(false);
-    w.cmdCancelOR.setVisible(false);
+    clearSpots();
+    panelOpen_ = false;
+    cancelShown_ = false;
     w.cmdOneRoll.setEnabled(true);
     w.cmdRoll.setEnabled(true);
     tell(event::OneRollPanelCancelled{});
 }
 
 void Table::lblOR_Click(int Index) {
-    Label& holder = w.lblOR(Index);
-    if (holder.backColor() == colour::White && holdsStake(holder)) {
-        // Take the winning bet down: its stake comes back; the holder stays white.
-        tell(event::WinnerTakenDown{Index, textAsMoney(holder.caption())});
-        Bankroll += textAsMoney(holder.caption());
-        holder.setCaption(numberName(Index));
+    const Showing showing(*this);
+    OneRollSpot& holder = spot(Index);
+    if (holder.bet == OneRollSpot::Bet::Winner) {
+        // Take the winning bet down: its stake comes back; the number stays marked as rolled.
+        tell(event::WinnerTakenDown{Index, holder.stake});
+        Bankroll += holder.stake;
+        holder = {OneRollSpot::Bet::None, Currency(), true};
         w.txtOneRoll(Index).setText(QStringLiteral("0"));
     }
-    w.lblORinfo.setVisible(false);
-    showBankroll();
+    oneRollInfoShown_ = false;
     reviveTableIfFunded();
-}
-
-void Table::reviveTableIfFunded() {
-    if (Bankroll >= dollars(MinimumBet)) {
-        w.cmdRoll.setEnabled(true);
-        w.lblgameover.setVisible(false);
-        w.cmdOneRoll.setEnabled(true);
-        if (Point == 0)
-            w.udBet.setEnabled(true);
-    }
 }
 
 void Table::clearOneRollAmount(int number) {
     w.udOneRoll(number).setValue(0);
     w.txtOneRoll(number).setText(QStringLiteral("0"));
-    w.lblOR(number).setBackColor(colour::Blue);
 }
 
-void Table::hideOneRollRow(int number) {
-    w.lblOneRoll(number).setVisible(false);
-    w.txtOneRoll(number).setVisible(false);
-    w.udOneRoll(number).setVisible(false);
-}
-
-void Table::nameHolders() {
-    for (int number = 1; number <= 6; ++number)
-        w.lblOR(number).setCaption(numberName(number));
+void Table::clearSpots() {
+    spots_.fill({});
 }
 
 void Table::closeOneRollPanel() {
-    w.cmdCancelOR.setVisible(false);
-    w.lblORinfo.setVisible(false);
+    cancelShown_ = false;
+    oneRollInfoShown_ = false;
     for (Idx = 1; Idx <= 6; ++Idx) {
-        w.lblOneRoll(Idx).setVisible(false);
-        w.txtOneRoll(Idx).setVisible(false);
-        w.udOneRoll(Idx).setVisible(false);
         w.txtOneRoll(Idx).setText(QStringLiteral("0"));
         w.udOneRoll(Idx).setValue(0);
     }
-    w.cmdEnterOR.setVisible(false);
-    w.lblORoll.setVisible(false);
+    panelOpen_ = false;
 }
 
 void Table::settleOneRollBets(int face) {
     for (Idx = 1; Idx <= 6; ++Idx) {
-        Label& holder = w.lblOR(Idx);
-        if (!betRides(holder))
+        OneRollSpot& bet = spot(Idx);
+        if (bet.bet == OneRollSpot::Bet::None)
             continue;
         ORActive = true;
         if (Idx == face) {
-            // Four-to-one; the stake stays on the holder.
-            Bankroll += textAsMoney(holder.caption()) * OneRollPays;
-            tell(event::OneRollWon{Idx, textAsMoney(holder.caption()),
-                                   textAsMoney(holder.caption()) * OneRollPays});
-            w.lblORinfo.setCaption(text::OneRollWinsBefore + QString::number(Idx) +
-                                   text::OneRollWinsAfter);
-            w.lblORinfo.setVisible(true);
+            // Four-to-one; the stake stays on the spot.
+            Bankroll += bet.stake * OneRollPays;
+            tell(event::OneRollWon{Idx, bet.stake, bet.stake * OneRollPays});
+            oneRollWinner_ = Idx;
+            oneRollInfoShown_ = true;
             ORWon = true;
         } else {
-            holder.setBackColor(colour::Blue);
-            tell(event::OneRollLost{Idx, textAsMoney(holder.caption())});
+            const Currency lost = bet.stake;
+            bet = {};
+            tell(event::OneRollLost{Idx, lost});
         }
     }
     if (ORActive && !ORWon) {
-        w.lblORinfo.setVisible(true);
-        w.lblORinfo.setCaption(text::AllOneRollsLost);
+        oneRollWinner_ = 0;
+        oneRollInfoShown_ = true;
         tell(event::AllOneRollsLost{});
     }
     ORWon = false;
     ORActive = false;
-    for (Idx = 1; Idx <= 6; ++Idx) {
-        if (w.lblOR(Idx).backColor() == colour::Blue)
-            w.lblOR(Idx).setCaption(numberName(Idx));
-    }
-    showBankroll();
 }
 
 void Table::markRolledNumber(int face) {
-    for (Idx = 1; Idx <= 6; ++Idx)
-        w.lblOR(Idx).setBackColor(Idx == face ? colour::White : colour::Blue);
+    for (int number = 1; number <= 6; ++number) {
+        OneRollSpot& at = spot(number);
+        at.justRolled = number == face;
+        if (number == face && at.bet == OneRollSpot::Bet::Placed)
+            at.bet = OneRollSpot::Bet::Winner;
+    }
 }

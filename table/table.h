@@ -1,22 +1,44 @@
 #pragma once
 
-#include "oneroll/holders.h"
 #include "table/currency.h"
 #include "table/events.h"
 #include "table/rules.h"
 #include "table/seams.h"
 #include "table/tablecontrols.h"
+#include "table/texts.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
-// The game table: the variables that carry the game from one player action to the next, the
-// table window's controls, and their handlers. The rest of the table's state lives in its
-// controls (the bet is udBet's value, a one-roll bet is its holder's caption and colour), and
-// the handlers read it afresh each time. Building a table binds each handler to its control's
-// event; the window, when there is one, only shows the controls and passes clicks on.
+// What stands on a number's one-roll spot.
+struct OneRollSpot {
+    // Empty, a bet placed for the next roll, or a bet that won and is still on the table.
+    enum class Bet { None, Placed, Winner };
+    Bet bet = Bet::None;
+    // The stake; nothing without a bet.
+    Currency stake;
+    // The number was the last one rolled.
+    bool justRolled = false;
+
+    bool operator==(const OneRollSpot&) const = default;
+};
+
+// A message label's notice, and whether the label is shown. A label that has shown no notice
+// yet keeps the caption it starts with.
+struct Message {
+    text::Text notice;
+    bool shown = false;
+};
+
+// The game table: the facts that carry the game from one player action to the next, the
+// table window's controls, and their handlers. The handlers change the facts and the controls
+// the player sets (the up-downs, the re-bet check mark); the rest of the controls only show
+// the facts, and show() writes them, one group of controls at a time, whenever a handler is
+// done or a message box is about to show. Building a table binds each handler to its
+// control's event; the window, when there is one, only shows the controls and passes clicks on.
 //
 // The handlers tell their listeners what happened as they go (events.h), and the table
 // answers questions about the game in its own terms, so that nobody outside it has to read
@@ -89,30 +111,60 @@ public:
     // The main bet, charged to the bankroll.
     Currency mainBet() const { return bet(); }
     // The one-roll bet on a number (1 to 6) and its stake.
-    OneRollSpot oneRollSpot(int number) const;
+    const OneRollSpot& oneRollSpot(int number) const { return spots_.at(spotIndex(number)); }
+    // Puts a bet on a number's spot directly, as a test arranges the table.
+    void setOneRollSpot(int number, const OneRollSpot& placed) { spot(number) = placed; }
+    // Writes every control that shows a fact from the facts, one group at a time. Every
+    // handler does it when it is done; a test that sets facts directly does it after them.
+    void show();
     // Whether the table has stopped for good until a new bankroll.
     enum class Standing { Playing, GameOver, BankBroken };
-    Standing standing() const;
+    Standing standing() const { return standing_; }
 
     TableControls& controls() { return w; }
     const TableControls& controls() const { return w; }
     Platform& platform() const { return platform_; }
 
 private:
+    // Runs show() when a handler is done, however it returns.
+    class Showing {
+    public:
+        explicit Showing(Table& table) : table_(table) {}
+        Showing(const Showing&) = delete;
+        Showing& operator=(const Showing&) = delete;
+        ~Showing() { table_.show(); }
+
+    private:
+        Table& table_;
+    };
+
+    static std::size_t spotIndex(int number) { return static_cast<std::size_t>(number - 1); }
+    OneRollSpot& spot(int number) { return spots_.at(spotIndex(number)); }
+
     // Draws the face and shows its picture; nothing when the die could not be rolled.
     std::optional<std::int16_t> RollDie();
-    // Puts lblodds(Point) back to its number and ends the point.
+    // The roll's steps once the die shows a face: the come-out roll or a chance on the
+    // point settles the main bet, then the table opens for the next roll.
+    void settleComeOut(int face);
+    void settlePointChance(int face);
+    void openTableForNextRoll(int face);
+    // Ends the point: its odds label goes back to its number.
     void closePointDisplay();
+    // Tells the player that the bankroll is under the smallest bet.
+    void announceDepleted();
+    // Stops the table until a new bankroll: no roll, no one-roll bet, no change of the bet.
+    void stopTable(Standing why);
     // The roll's one-roll steps: close the entry panel as the roll starts, settle the bets
     // on the face, and mark the rolled number at the end.
     void closeOneRollPanel();
     void settleOneRollBets(int face);
     void markRolledNumber(int face);
-    // Pieces of the one-roll panel's steps: an amount back to 0 with its holder on blue, an
-    // entry row hidden, every holder captioned with its number's name.
+    // The outcomes of Enter Bets other than "nothing entered".
+    void refuseOneRollsTooDear();
+    void placeOneRollBets();
+    // Pieces of the one-roll panel's steps: an amount back to 0, every spot emptied.
     void clearOneRollAmount(int number);
-    void hideOneRollRow(int number);
-    void nameHolders();
+    void clearSpots();
     // With five dollars or more, the roll and one-roll buttons come back, the game-over
     // notice goes, and the bet control too when no point is on.
     void reviveTableIfFunded();
@@ -120,11 +172,41 @@ private:
     // The main bet as money.
     Currency bet() const { return dollars(w.udBet.value()); }
     void tell(const TableEvent& event) const;
-    void showBankroll();
+    // Asks the player through a message box, the table shown as it stands, with the money
+    // blanked out while the box is up.
+    int askWithMoneyHidden(const QString& text);
     void bindHandlers();
+
+    void showMoney();
+    void showPoint();
+    void showMessages();
+    void showSpots();
+    void showPanel();
+    void showAbout();
 
     TableControls w;
     Platform& platform_;
     int face_ = 0;
+    // The die picture is on the table: from the first roll on.
+    bool dieShown_ = false;
+    std::array<OneRollSpot, 6> spots_{};
+    Standing standing_ = Standing::Playing;
+    // While a message box about the money is up, the bankroll and the bet box show nothing.
+    bool moneyHidden_ = false;
+    // The numbers whose odds label has been a point's: it shows the number in the table's font.
+    std::array<bool, 4> heldPoint_{};
+    // The message labels lblinfo, lblbetresult and lblrebet.
+    Message info_;
+    Message betResult_;
+    Message reBet_{text::ReBetStands};
+    // The last automatic re-bet was cancelled for want of money (its notice shows on red).
+    bool reBetCancelled_ = false;
+    // lblORinfo: the number whose one-roll bet won the last roll, 0 when all of them lost.
+    int oneRollWinner_ = 0;
+    bool oneRollInfoShown_ = false;
+    // The one-roll entry panel is open; its Cancel button is shown.
+    bool panelOpen_ = false;
+    bool cancelShown_ = false;
+    bool aboutOpen_ = false;
     std::vector<std::function<void(const TableEvent&)>> listeners_;
 };

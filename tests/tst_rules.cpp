@@ -181,7 +181,7 @@ Outcome play(const QString& script, bool mayMiss) {
                 Currency::fromText(word[1], &t.Bankroll);
                 t.PrevBet = word.size() > 3 ? word[3].toInt() : 0;
                 w.udBet.setValue(t.PrevBet);
-                w.lblBankroll.setCaption(t.Bankroll.toText());
+                t.show();
             });
         } else if (word[0] == u"assign") {
             arrange([&](TableControls& w) {
