@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-// face = Int(r * 6) + 1, computed in single precision as the die always has been.
+// The face a draw r shows: the whole part of r * 6, plus 1. The product is taken in single
+// precision, so a given r shows the same face on every machine.
 std::int16_t faceFromR(float r);
 
 // "imgdie" followed by the face and ".bmp": the die picture's bare file name.
