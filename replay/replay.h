@@ -11,6 +11,7 @@
 #include <string>
 
 class FrmCPF;
+class OneRollBetsPart;
 class ScriptedDie;
 class Table;
 
@@ -58,6 +59,7 @@ private:
     Mode mode_;
     std::unique_ptr<FrmCPF> window_;
     std::unique_ptr<Table> ownTable_; // the table played without a window
+    std::unique_ptr<OneRollBetsPart> ownOneRolls_;
     Table* table_ = nullptr;
     QString error_;
     bool delivered_ = false;

@@ -14,8 +14,6 @@ void Table::newBankroll_Click(int amount) {
     // Nothing is charged any more, so setting the bet to 0 below refunds nothing.
     PrevBet = 0;
     info_.shown = false;
-    cancelShown_ = false;
-    oneRollInfoShown_ = false;
     betResult_.shown = false;
     standing_ = Standing::Playing;
     w.cmdRoll.setEnabled(true);
@@ -23,8 +21,5 @@ void Table::newBankroll_Click(int amount) {
     w.mnuMin.setEnabled(true);
     w.mnumax.setEnabled(true);
     w.udBet.setValue(0);
-    for (Idx = 1; Idx <= 6; ++Idx)
-        clearOneRollAmount(Idx);
-    clearSpots();
-    panelOpen_ = false;
+    oneRolls_->drop();
 }

@@ -9,7 +9,7 @@ using namespace rules;
 void Table::udBet_Change() {
     const Showing showing(*this);
     info_.shown = false;
-    cancelShown_ = false;
+    oneRolls_->hideCancel();
     Bankroll -= dollars(w.udBet.value()) - dollars(PrevBet);
     PrevBet = w.udBet.value();
     tell(event::BetChanged{bet()});

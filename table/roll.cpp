@@ -52,7 +52,7 @@ void Table::cmdRoll_Click() {
     // Prepare the table.
     dieShown_ = true;
     info_.shown = false;
-    closeOneRollPanel();
+    oneRolls_->closePanel();
     BetWon = false;
     BetLost = false;
 
@@ -67,7 +67,7 @@ void Table::cmdRoll_Click() {
     }
     const int face = *rolled;
 
-    settleOneRollBets(face);
+    oneRolls_->settle(face);
     if (Point == 0)
         settleComeOut(face);
     else
@@ -143,7 +143,7 @@ void Table::openTableForNextRoll(int face) {
         w.mnumax.setEnabled(Point == 0);
         w.mnuMin.setEnabled(Point == 0);
     }
-    markRolledNumber(face);
+    oneRolls_->markRolled(face);
     if (Bankroll >= dollars(BankBreaksAt)) {
         info_ = {text::BankBroken, true};
         stopTable(Standing::BankBroken);

@@ -19,14 +19,6 @@ void Table::bindHandlers() {
     w.mnu100.Click.bind([this] { mnu100_Click(); });
     w.mnu1000.Click.bind([this] { mnu1000_Click(); });
     w.mnu5000.Click.bind([this] { mnu5000_Click(); });
-    w.cmdOneRoll.Click.bind([this] { cmdOneRoll_Click(); });
-    w.cmdEnterOR.Click.bind([this] { cmdEnterOR_Click(); });
-    w.cmdCancelOR.Click.bind([this] { cmdCancelOR_Click(); });
-    for (int i = 1; i <= 6; ++i) {
-        w.udOneRoll(i).Change.bind([this, i] { udOneRoll_Change(i); });
-        w.txtOneRoll(i).Change.bind([this, i] { txtOneRoll_Change(i); });
-        w.lblOR(i).Click.bind([this, i] { lblOR_Click(i); });
-    }
     w.mnuabout.Click.bind([this] { mnuabout_Click(); });
     w.cmdokabout.Click.bind([this] { cmdokabout_Click(); });
 }
@@ -36,7 +28,21 @@ void Table::Form_Load() {
     Bankroll = dollars(rules::StartingBankroll);
     Point = 0;
     PrevBet = 0;
-    cancelShown_ = false;
+}
+
+void Table::attach(OneRollBets& oneRolls) {
+    oneRolls_ = &oneRolls;
+    oneRolls_->hideCancel();
+    show();
+}
+
+const OneRollSpot& Table::oneRollSpot(int number) const {
+    return oneRolls_->spot(number);
+}
+
+const OneRollSpot& Table::NoOneRollBets::spot(int /*number*/) const {
+    static const OneRollSpot empty;
+    return empty;
 }
 
 void Table::mnuabout_Click() {
@@ -63,8 +69,7 @@ void Table::show() {
     showMoney();
     showPoint();
     showMessages();
-    showSpots();
-    showPanel();
+    oneRolls_->show();
     showAbout();
     w.picdie.setVisible(dieShown_);
 }
@@ -111,40 +116,7 @@ void Table::showMessages() {
     showMessage(w.lblbetresult, betResult_);
     showMessage(w.lblrebet, reBet_);
     w.lblrebet.setBackColor(reBetCancelled_ ? colour::Red : colour::LavenderBlue);
-    w.lblORinfo.setCaption(oneRollWinner_ == 0
-                               ? QString(text::AllOneRollsLost)
-                               : text::OneRollWinsBefore + QString::number(oneRollWinner_) +
-                                     text::OneRollWinsAfter);
-    w.lblORinfo.setVisible(oneRollInfoShown_);
     w.lblgameover.setVisible(standing_ == Standing::GameOver);
-}
-
-void Table::showSpots() {
-    for (int number = 1; number <= 6; ++number) {
-        const OneRollSpot& at = spot(number);
-        Label& holder = w.lblOR(number);
-        holder.setCaption(at.bet == OneRollSpot::Bet::None ? numberName(number)
-                                                           : at.stake.toText());
-        // Dark orange for a bet riding on the next roll; white for a winner left up, or the
-        // number just rolled; blue otherwise.
-        if (at.bet == OneRollSpot::Bet::Placed)
-            holder.setBackColor(colour::DarkOrange);
-        else if (at.bet == OneRollSpot::Bet::Winner || at.justRolled)
-            holder.setBackColor(colour::White);
-        else
-            holder.setBackColor(colour::Blue);
-    }
-}
-
-void Table::showPanel() {
-    for (int number = 1; number <= 6; ++number) {
-        w.lblOneRoll(number).setVisible(panelOpen_);
-        w.txtOneRoll(number).setVisible(panelOpen_);
-        w.udOneRoll(number).setVisible(panelOpen_);
-    }
-    w.cmdEnterOR.setVisible(panelOpen_);
-    w.lblORoll.setVisible(panelOpen_);
-    w.cmdCancelOR.setVisible(cancelShown_);
 }
 
 void Table::showAbout() {

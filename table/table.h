@@ -2,6 +2,7 @@
 
 #include "table/currency.h"
 #include "table/events.h"
+#include "table/onerollbets.h"
 #include "table/rules.h"
 #include "table/seams.h"
 #include "table/tablecontrols.h"
@@ -12,19 +13,6 @@
 #include <functional>
 #include <optional>
 #include <vector>
-
-// What stands on a number's one-roll spot.
-struct OneRollSpot {
-    // Empty, a bet placed for the next roll, or a bet that won and is still on the table.
-    enum class Bet { None, Placed, Winner };
-    Bet bet = Bet::None;
-    // The stake; nothing without a bet.
-    Currency stake;
-    // The number was the last one rolled.
-    bool justRolled = false;
-
-    bool operator==(const OneRollSpot&) const = default;
-};
 
 // A message label's notice, and whether the label is shown. A label that has shown no notice
 // yet keeps the caption it starts with.
@@ -60,11 +48,10 @@ public:
     // What the last roll did to the main bet, for the re-bet.
     bool BetWon = false;
     bool BetLost = false;
-    // Working flags of one roll's one-roll settlement; false between rolls.
+    // Working flags of one roll's one-roll settlement (the one-roll bets set them); false
+    // between rolls.
     bool ORActive = false;
     bool ORWon = false;
-    // The loop counter every handler uses to walk the six numbers.
-    std::int16_t Idx = 0;
     // The loop counter of Bet max.
     std::int16_t WholeDollars = 0;
     // The button the last message box returned (1 is OK).
@@ -87,14 +74,6 @@ public:
     void mnu1000_Click() { newBankroll_Click(rules::NewBankrolls[2]); }
     void mnu5000_Click() { newBankroll_Click(rules::NewBankrolls[3]); }
 
-    // One-roll bets.
-    void cmdOneRoll_Click();
-    void udOneRoll_Change(int Index);
-    void txtOneRoll_Change(int Index);
-    void cmdEnterOR_Click();
-    void cmdCancelOR_Click();
-    void lblOR_Click(int Index);
-
     // The about panel.
     void mnuabout_Click();
     void cmdokabout_Click();
@@ -111,9 +90,7 @@ public:
     // The main bet, charged to the bankroll.
     Currency mainBet() const { return bet(); }
     // The one-roll bet on a number (1 to 6) and its stake.
-    const OneRollSpot& oneRollSpot(int number) const { return spots_.at(spotIndex(number)); }
-    // Puts a bet on a number's spot directly, as a test arranges the table.
-    void setOneRollSpot(int number, const OneRollSpot& placed) { spot(number) = placed; }
+    const OneRollSpot& oneRollSpot(int number) const;
     // Writes every control that shows a fact from the facts, one group at a time. Every
     // handler does it when it is done; a test that sets facts directly does it after them.
     void show();
@@ -121,11 +98,24 @@ public:
     enum class Standing { Playing, GameOver, BankBroken };
     Standing standing() const { return standing_; }
 
-    TableControls& controls() { return w; }
-    const TableControls& controls() const { return w; }
-    Platform& platform() const { return platform_; }
+    // What the one-roll bets use of the table: they attach themselves once, tell their events
+    // through the table, put up or take down the prompt in lblinfo and take the re-bet notice
+    // down, and bring the table back or tell that the bankroll is depleted as the table's own
+    // handlers do.
+    void attach(OneRollBets& oneRolls);
+    void tell(const TableEvent& event) const;
+    void showNotice(const text::Text& notice) { info_ = {notice, true}; }
+    void hideNotice() { info_.shown = false; }
+    void hideReBetNotice() { reBet_.shown = false; }
+    // With five dollars or more, the roll and one-roll buttons come back, the game-over
+    // notice goes, and the bet control too when no point is on.
+    void reviveTableIfFunded();
+    // Tells the player that the bankroll is under the smallest bet.
+    void announceDepleted();
+    // Asks the player through a message box, the table shown as it stands, with the money
+    // blanked out while the box is up.
+    int askWithMoneyHidden(const QString& text);
 
-private:
     // Runs show() when a handler is done, however it returns.
     class Showing {
     public:
@@ -138,9 +128,11 @@ private:
         Table& table_;
     };
 
-    static std::size_t spotIndex(int number) { return static_cast<std::size_t>(number - 1); }
-    OneRollSpot& spot(int number) { return spots_.at(spotIndex(number)); }
+    TableControls& controls() { return w; }
+    const TableControls& controls() const { return w; }
+    Platform& platform() const { return platform_; }
 
+private:
     // Draws the face and shows its picture; nothing when the die could not be rolled.
     std::optional<std::int16_t> RollDie();
     // The roll's steps once the die shows a face: the come-out roll or a chance on the
@@ -150,46 +142,37 @@ private:
     void openTableForNextRoll(int face);
     // Ends the point: its odds label goes back to its number.
     void closePointDisplay();
-    // Tells the player that the bankroll is under the smallest bet.
-    void announceDepleted();
     // Stops the table until a new bankroll: no roll, no one-roll bet, no change of the bet.
     void stopTable(Standing why);
-    // The roll's one-roll steps: close the entry panel as the roll starts, settle the bets
-    // on the face, and mark the rolled number at the end.
-    void closeOneRollPanel();
-    void settleOneRollBets(int face);
-    void markRolledNumber(int face);
-    // The outcomes of Enter Bets other than "nothing entered".
-    void refuseOneRollsTooDear();
-    void placeOneRollBets();
-    // Pieces of the one-roll panel's steps: an amount back to 0, every spot emptied.
-    void clearOneRollAmount(int number);
-    void clearSpots();
-    // With five dollars or more, the roll and one-roll buttons come back, the game-over
-    // notice goes, and the bet control too when no point is on.
-    void reviveTableIfFunded();
 
     // The main bet as money.
     Currency bet() const { return dollars(w.udBet.value()); }
-    void tell(const TableEvent& event) const;
-    // Asks the player through a message box, the table shown as it stands, with the money
-    // blanked out while the box is up.
-    int askWithMoneyHidden(const QString& text);
     void bindHandlers();
 
     void showMoney();
     void showPoint();
     void showMessages();
-    void showSpots();
-    void showPanel();
     void showAbout();
+
+    // A table until the one-roll bets attach: no bet on any number, nothing to settle.
+    class NoOneRollBets final : public OneRollBets {
+    public:
+        const OneRollSpot& spot(int number) const override;
+        void closePanel() override {}
+        void settle(int /*face*/) override {}
+        void markRolled(int /*face*/) override {}
+        void drop() override {}
+        void hideCancel() override {}
+        void show() override {}
+    };
 
     TableControls w;
     Platform& platform_;
+    NoOneRollBets noOneRolls_;
+    OneRollBets* oneRolls_ = &noOneRolls_;
     int face_ = 0;
     // The die picture is on the table: from the first roll on.
     bool dieShown_ = false;
-    std::array<OneRollSpot, 6> spots_{};
     Standing standing_ = Standing::Playing;
     // While a message box about the money is up, the bankroll and the bet box show nothing.
     bool moneyHidden_ = false;
@@ -201,12 +184,6 @@ private:
     Message reBet_{text::ReBetStands};
     // The last automatic re-bet was cancelled for want of money (its notice shows on red).
     bool reBetCancelled_ = false;
-    // lblORinfo: the number whose one-roll bet won the last roll, 0 when all of them lost.
-    int oneRollWinner_ = 0;
-    bool oneRollInfoShown_ = false;
-    // The one-roll entry panel is open; its Cancel button is shown.
-    bool panelOpen_ = false;
-    bool cancelShown_ = false;
     bool aboutOpen_ = false;
     std::vector<std::function<void(const TableEvent&)>> listeners_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "oneroll/onerollbetspart.h"
 #include "table/table.h"
 
 #include <QHash>
@@ -50,6 +51,7 @@ private:
     void openBankrollMenu();
 
     Table table_;
+    OneRollBetsPart oneRolls_{table_};
     QHash<QString, QWidget*> byName_;
     QHash<QString, QAction*> actions_;
     Announcer* announcer_ = nullptr;
