@@ -2,6 +2,7 @@
 
 #include "table/die.h"
 #include "table/seams.h"
+#include "ui/picturefiles.h"
 
 #include <QString>
 

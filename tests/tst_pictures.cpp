@@ -4,6 +4,7 @@
 // unreadable is tst_replay's.)
 
 #include "table/die.h"
+#include "ui/picturefiles.h"
 
 #include <QDir>
 #include <QFile>
