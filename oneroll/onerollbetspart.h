@@ -26,6 +26,7 @@ public:
     const OneRollSpot& spot(int number) const override {
         return spots_.at(static_cast<std::size_t>(number - 1));
     }
+    int lastWinner() const override { return winner_; }
     void closePanel() override;
     void settle(int face) override;
     void markRolled(int face) override;

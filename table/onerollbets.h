@@ -25,6 +25,9 @@ public:
 
     // The spot of a number, 1 to 6.
     virtual const OneRollSpot& spot(int number) const = 0;
+    // The number whose bet won the last roll that settled one-roll bets; 0 when they all
+    // lost (or none has been settled yet).
+    virtual int lastWinner() const = 0;
 
     // The roll's three steps: the entry panel closes as the roll starts, the bets are
     // settled on the face (winners paid into the bankroll, losers taken), and the rolled

@@ -94,6 +94,13 @@ public:
     // Writes every control that shows a fact from the facts, one group at a time. Every
     // handler does it when it is done; a test that sets facts directly does it after them.
     void show();
+    // The notices of lblinfo, lblbetresult and lblrebet; whether the last automatic re-bet
+    // was cancelled for want of money; the number whose one-roll bet won the last roll.
+    const Message& infoNotice() const { return info_; }
+    const Message& betResultNotice() const { return betResult_; }
+    const Message& reBetNotice() const { return reBet_; }
+    bool reBetCancelled() const { return reBetCancelled_; }
+    int oneRollWinner() const { return oneRolls_->lastWinner(); }
     // Whether the table has stopped for good until a new bankroll.
     enum class Standing { Playing, GameOver, BankBroken };
     Standing standing() const { return standing_; }
@@ -158,6 +165,7 @@ private:
     class NoOneRollBets final : public OneRollBets {
     public:
         const OneRollSpot& spot(int number) const override;
+        int lastWinner() const override { return 0; }
         void closePanel() override {}
         void settle(int /*face*/) override {}
         void markRolled(int /*face*/) override {}
