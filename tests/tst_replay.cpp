@@ -199,8 +199,8 @@ private slots:
         QCOMPARE(t.Bankroll, dollars(94));
         QCOMPARE(t.Point, 2);
         QCOMPARE(t.PointRolls, 0);
-        QCOMPARE(t.controls().lblOR(4).caption(), QStringLiteral("1"));
-        QCOMPARE(t.controls().picdie.pictureName(), dieFileName(2));
+        QCOMPARE(t.oneRollSpot(4), (OneRollSpot{OneRollSpot::Bet::Placed, dollars(1), false}));
+        QCOMPARE(t.face(), 2);
         QVERIFY(QFile::rename(QStringLiteral("away.bmp"), dieFileName(4)));
         for (const char* line : {"die 2", "click cmdRoll"})
             QVERIFY(engine.runLine(QString::fromLatin1(line), ++n));
