@@ -11,8 +11,8 @@
 // "assign UPDOWN N" (the value set from code, as Bet max sets it). Every command must reach the
 // table unless the facts say "delivered=false".
 //
-// A KEY is one of the table's facts, read from the table itself: a variable (Bankroll,
-// Point...); face; standing (playing, over, broken); info, result, rebet (the notice lblinfo,
+// A KEY is a variable (Bankroll, Point...) or one of the table's facts, read from the table
+// itself: face; standing (playing, over, broken); info, result, rebet (the notice lblinfo,
 // lblbetresult, lblrebet holds, shown or not); rebetCancelled; oneroll (the number whose
 // one-roll bet won the last roll, 0 when all lost); spots (the six one-roll spots: "-" empty,
 // "*" empty and just rolled, the stake placed, the stake and "!" a winner left up); money (the
@@ -61,15 +61,7 @@ QHash<QString, QString> factsOf(const Table& t) {
             spots << spot.stake.toText() + (spot.bet == OneRollSpot::Bet::Winner ? "!" : "");
     }
     static const std::array<const char*, 3> standings = {"playing", "over", "broken"};
-    return {{"Bankroll", t.Bankroll.toText()},
-            {"Point", QString::number(t.Point)},
-            {"PointRolls", QString::number(t.PointRolls)},
-            {"PrevBet", QString::number(t.PrevBet)},
-            {"BetWon", yes(t.BetWon)},
-            {"BetLost", yes(t.BetLost)},
-            {"ORActive", yes(t.ORActive)},
-            {"ORWon", yes(t.ORWon)},
-            {"face", QString::number(t.face())},
+    return {{"face", QString::number(t.face())},
             {"standing", standings.at(static_cast<std::size_t>(t.standing()))},
             {"info", t.infoNotice().notice},
             {"result", t.betResultNotice().notice},
