@@ -3,6 +3,7 @@
 #include "table/die.h"
 #include "table/texts.h"
 #include "ui/language.h"
+#include "ui/picturefiles.h"
 #include "ui/qtmessagebox.h"
 #include "ui/windows.h"
 

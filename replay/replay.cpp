@@ -53,6 +53,7 @@ bool ReplayEngine::start() {
         table_ = &window_->table();
     } else {
         ownTable_ = std::make_unique<Table>(*platform_);
+        ownOneRolls_ = std::make_unique<OneRollBetsPart>(*ownTable_);
         table_ = ownTable_.get();
     }
     writeLine(0, QString(), true);

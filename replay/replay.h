@@ -2,6 +2,7 @@
 
 #include "table/die.h"
 #include "table/seams.h"
+#include "ui/picturefiles.h"
 
 #include <QString>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 class FrmCPF;
+class OneRollBetsPart;
 class ScriptedDie;
 class Table;
 
@@ -58,6 +60,7 @@ private:
     Mode mode_;
     std::unique_ptr<FrmCPF> window_;
     std::unique_ptr<Table> ownTable_; // the table played without a window
+    std::unique_ptr<OneRollBetsPart> ownOneRolls_;
     Table* table_ = nullptr;
     QString error_;
     bool delivered_ = false;

@@ -7,19 +7,17 @@
 using namespace rules;
 
 void Table::udBet_Change() {
-    w.lblinfo.setVisible(false);
-    w.cmdCancelOR.setVisible(false);
+    const Showing showing(*this);
+    info_.shown = false;
+    oneRolls_->hideCancel();
     Bankroll -= dollars(w.udBet.value()) - dollars(PrevBet);
     PrevBet = w.udBet.value();
-    showBankroll();
     tell(event::BetChanged{bet()});
     if (Bankroll < dollars(0)) {
         // More than the money available: refuse, and take the bet back a step.
         w.udBet.setEnabled(false);
-        w.lblBankroll.setCaption(QString());
-        w.txtBet.setText(QString());
         tell(event::Refused{event::Refused::Why::BetOverBankroll});
-        MsgAnswer = platform_.messages.show(text::OverBet);
+        MsgAnswer = askWithMoneyHidden(text::OverBet);
         int newValue = w.udBet.value() - BetStep;
         if (MsgAnswer == 1) {
             if (Point == 0)

@@ -1,23 +1,32 @@
 #include "table/currency.h"
 
-#include <cmath>
-
-Currency Currency::fromDouble(double dollars) {
-    return Currency(static_cast<std::int64_t>(std::llround(dollars * Scale)));
-}
+#include <algorithm>
 
 bool Currency::fromText(QStringView text, Currency* out) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > 9.0e14)
+    text = text.trimmed();
+    const bool negative = text.startsWith(u'-');
+    if (negative || text.startsWith(u'+'))
+        text = text.sliced(1);
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = point < 0 ? text : text.first(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.sliced(point + 1);
+    auto digitsOnly = [](QStringView digits) {
+        return std::all_of(digits.begin(), digits.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    // Up to fifteen whole digits: no amount the table moves comes near, and none overflows.
+    if (whole.size() + fraction.size() == 0 || whole.size() > 15 || !digitsOnly(whole) ||
+        !digitsOnly(fraction))
         return false;
-    *out = fromDouble(value);
+    std::int64_t units = 0;
+    for (const QChar c : whole)
+        units = units * 10 + (c.unicode() - u'0');
+    for (qsizetype i = 0; i < 4; ++i)
+        units = units * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
+    if (fraction.size() > 4 && fraction[4] >= u'5')
+        units += 1;
+    *out = Currency(negative ? -units : units);
     return true;
-}
-
-bool isNumeric(QStringView text) {
-    Currency ignored;
-    return Currency::fromText(text, &ignored);
 }
 
 QString Currency::toText() const {

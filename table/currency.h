@@ -16,10 +16,9 @@ public:
         return Currency(dollars * Scale);
     }
     static constexpr Currency fromUnits(std::int64_t units) { return Currency(units); }
-    // The nearest amount to a floating-point number of dollars (used where a caption
-    // is read as a number, as the one-roll payout does).
-    static Currency fromDouble(double dollars);
-    // A caption or text read as money; false when it does not read as a number.
+    // An amount written in the text form ("100", "-8", "12.5", blanks around it allowed) read
+    // back; false for anything else. Digits past the fourth decimal round to the nearest
+    // ten-thousandth, halves away from zero.
     static bool fromText(QStringView text, Currency* out);
 
     constexpr std::int64_t units() const { return units_; }
@@ -50,6 +49,3 @@ private:
 constexpr Currency dollars(std::int64_t d) {
     return Currency::fromDollars(d);
 }
-
-// The numeric test the table applies to a caption: true when it reads as a number.
-bool isNumeric(QStringView text);

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-// face = Int(r * 6) + 1, computed in single precision as the die always has been.
+// The face a draw r shows: the whole part of r * 6, plus 1. The product is taken in single
+// precision, so a given r shows the same face on every machine.
 std::int16_t faceFromR(float r);
 
 // "imgdie" followed by the face and ".bmp": the die picture's bare file name.
@@ -31,24 +32,3 @@ private:
     std::uint64_t state_ = 0;
     std::uint64_t reseeds_ = 0;
 };
-
-// Reads pictures from the working directory, refusing files that are not readable BMP
-// pictures of a sane size. The sharp copy of "imgdie4.bmp" is "imgdie4@2x.png" beside it.
-// Given a fallback folder, a picture missing from the working directory is read from there.
-class FilePictureLoader final : public PictureLoader {
-public:
-    FilePictureLoader() = default;
-    explicit FilePictureLoader(QString fallbackFolder);
-    QImage load(const QString& fileName, QString* error) override;
-    QImage loadSharp(const QString& fileName) override;
-
-private:
-    // The working directory's file when it is there, else the fallback folder's when that is.
-    QString find(const QString& fileName) const;
-
-    QString fallbackFolder_;
-};
-
-// The folder the build installs the die pictures in (PIPFALL_DATA_DIR), or an empty string
-// for a build that names none.
-QString installedPictureFolder();

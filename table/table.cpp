@@ -1,5 +1,6 @@
 #include "table/table.h"
 
+#include "table/colours.h"
 #include "table/events.h"
 #include "table/texts.h"
 
@@ -18,41 +19,110 @@ void Table::bindHandlers() {
     w.mnu100.Click.bind([this] { mnu100_Click(); });
     w.mnu1000.Click.bind([this] { mnu1000_Click(); });
     w.mnu5000.Click.bind([this] { mnu5000_Click(); });
-    w.cmdOneRoll.Click.bind([this] { cmdOneRoll_Click(); });
-    w.cmdEnterOR.Click.bind([this] { cmdEnterOR_Click(); });
-    w.cmdCancelOR.Click.bind([this] { cmdCancelOR_Click(); });
-    for (int i = 1; i <= 6; ++i) {
-        w.udOneRoll(i).Change.bind([this, i] { udOneRoll_Change(i); });
-        w.txtOneRoll(i).Change.bind([this, i] { txtOneRoll_Change(i); });
-        w.lblOR(i).Click.bind([this, i] { lblOR_Click(i); });
-    }
     w.mnuabout.Click.bind([this] { mnuabout_Click(); });
     w.cmdokabout.Click.bind([this] { cmdokabout_Click(); });
 }
 
 void Table::Form_Load() {
+    const Showing showing(*this);
     Bankroll = dollars(rules::StartingBankroll);
     Point = 0;
     PrevBet = 0;
-    w.cmdCancelOR.setVisible(false);
 }
 
-void Table::showBankroll() {
-    w.lblBankroll.setCaption(Bankroll.toText());
+void Table::attach(OneRollBets& oneRolls) {
+    oneRolls_ = &oneRolls;
+    oneRolls_->hideCancel();
+    show();
+}
+
+const OneRollSpot& Table::oneRollSpot(int number) const {
+    return oneRolls_->spot(number);
+}
+
+const OneRollSpot& Table::NoOneRollBets::spot(int /*number*/) const {
+    static const OneRollSpot empty;
+    return empty;
 }
 
 void Table::mnuabout_Click() {
-    w.pblogo.setVisible(false);
-    w.lblabout.setVisible(true);
-    w.cmdokabout.setVisible(true);
+    const Showing showing(*this);
+    aboutOpen_ = true;
     tell(event::AboutOpened{});
 }
 
 void Table::cmdokabout_Click() {
-    w.cmdokabout.setVisible(false);
-    w.lblabout.setVisible(false);
-    w.pblogo.setVisible(true);
+    const Showing showing(*this);
+    aboutOpen_ = false;
     tell(event::AboutClosed{});
+}
+
+int Table::askWithMoneyHidden(const QString& text) {
+    moneyHidden_ = true;
+    show();
+    const int answer = platform_.messages.show(text);
+    moneyHidden_ = false;
+    return answer;
+}
+
+void Table::show() {
+    showMoney();
+    showPoint();
+    showMessages();
+    oneRolls_->show();
+    showAbout();
+    w.picdie.setVisible(dieShown_);
+}
+
+void Table::showMoney() {
+    w.lblBankroll.setCaption(moneyHidden_ ? QString() : Bankroll.toText());
+    if (moneyHidden_)
+        w.txtBet.setText(QString());
+}
+
+void Table::showPoint() {
+    w.lblpoint.setCaption(Point == 0 ? QString(text::NoPoint)
+                                     : text::PointIs + QString::number(Point));
+    // The chance the next roll is: green for the first, yellow for the second, red for the
+    // third; pale blue with no point on, when the come-out label is pale blue too.
+    static const std::array<QColor, 3> chanceColours = {colour::Green, colour::Yellow, colour::Red};
+    const QColor chance = Point == 0 ? colour::PaleBlue : chanceColours.at(PointRolls);
+    w.lblpoint.setBackColor(chance);
+    w.lblcout(4).setBackColor(Point == 0 ? colour::PaleBlue : colour::Blue);
+    for (int number = 2; number <= 5; ++number) {
+        Label& odds = w.lblodds(number);
+        if (number == Point) {
+            odds.setCaption(PointRolls == 1 ? text::PaysOneToOne : text::PaysTwoToOne);
+            odds.setFontSize(10);
+            odds.setFontName(QStringLiteral("arial"));
+            odds.setBackColor(chance);
+        } else if (heldPoint_.at(static_cast<std::size_t>(number - 2))) {
+            odds.setCaption(QString::number(number));
+            odds.setFontSize(18);
+            odds.setFontBold(true);
+            odds.setFontName(QStringLiteral("arial"));
+            odds.setBackColor(colour::Blue);
+        }
+    }
+}
+
+void Table::showMessages() {
+    auto showMessage = [](Label& label, const Message& message) {
+        if (message.notice.source != nullptr)
+            label.setCaption(message.notice);
+        label.setVisible(message.shown);
+    };
+    showMessage(w.lblinfo, info_);
+    showMessage(w.lblbetresult, betResult_);
+    showMessage(w.lblrebet, reBet_);
+    w.lblrebet.setBackColor(reBetCancelled_ ? colour::Red : colour::LavenderBlue);
+    w.lblgameover.setVisible(standing_ == Standing::GameOver);
+}
+
+void Table::showAbout() {
+    w.pblogo.setVisible(!aboutOpen_);
+    w.lblabout.setVisible(aboutOpen_);
+    w.cmdokabout.setVisible(aboutOpen_);
 }
 
 void Table::listen(std::function<void(const TableEvent&)> listener) {
@@ -62,20 +132,4 @@ void Table::listen(std::function<void(const TableEvent&)> listener) {
 void Table::tell(const TableEvent& event) const {
     for (const auto& listener : listeners_)
         listener(event);
-}
-
-OneRollSpot Table::oneRollSpot(int number) const {
-    return readSpot(w.lblOR(number));
-}
-
-Table::Standing Table::standing() const {
-    // Only a new bankroll brings back the roll: it went with the game-over notice, or with
-    // the notice that the bank is broken.
-    if (w.cmdRoll.enabled())
-        return Standing::Playing;
-    if (w.lblgameover.visible())
-        return Standing::GameOver;
-    if (w.lblinfo.visible() && w.lblinfo.caption() == text::BankBroken)
-        return Standing::BankBroken;
-    return Standing::Playing;
 }

@@ -1,22 +1,32 @@
 #pragma once
 
-#include "oneroll/holders.h"
 #include "table/currency.h"
 #include "table/events.h"
+#include "table/onerollbets.h"
 #include "table/rules.h"
 #include "table/seams.h"
 #include "table/tablecontrols.h"
+#include "table/texts.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
 
-// The game table: the variables that carry the game from one player action to the next, the
-// table window's controls, and their handlers. The rest of the table's state lives in its
-// controls (the bet is udBet's value, a one-roll bet is its holder's caption and colour), and
-// the handlers read it afresh each time. Building a table binds each handler to its control's
-// event; the window, when there is one, only shows the controls and passes clicks on.
+// A message label's notice, and whether the label is shown. A label that has shown no notice
+// yet keeps the caption it starts with.
+struct Message {
+    text::Text notice;
+    bool shown = false;
+};
+
+// The game table: the facts that carry the game from one player action to the next, the
+// table window's controls, and their handlers. The handlers change the facts and the controls
+// the player sets (the up-downs, the re-bet check mark); the rest of the controls only show
+// the facts, and show() writes them, one group of controls at a time, whenever a handler is
+// done or a message box is about to show. Building a table binds each handler to its
+// control's event; the window, when there is one, only shows the controls and passes clicks on.
 //
 // The handlers tell their listeners what happened as they go (events.h), and the table
 // answers questions about the game in its own terms, so that nobody outside it has to read
@@ -38,11 +48,10 @@ public:
     // What the last roll did to the main bet, for the re-bet.
     bool BetWon = false;
     bool BetLost = false;
-    // Working flags of one roll's one-roll settlement; false between rolls.
+    // Working flags of one roll's one-roll settlement (the one-roll bets set them); false
+    // between rolls.
     bool ORActive = false;
     bool ORWon = false;
-    // The loop counter every handler uses to walk the six numbers.
-    std::int16_t Idx = 0;
     // The loop counter of Bet max.
     std::int16_t WholeDollars = 0;
     // The button the last message box returned (1 is OK).
@@ -65,14 +74,6 @@ public:
     void mnu1000_Click() { newBankroll_Click(rules::NewBankrolls[2]); }
     void mnu5000_Click() { newBankroll_Click(rules::NewBankrolls[3]); }
 
-    // One-roll bets.
-    void cmdOneRoll_Click();
-    void udOneRoll_Change(int Index);
-    void txtOneRoll_Change(int Index);
-    void cmdEnterOR_Click();
-    void cmdCancelOR_Click();
-    void lblOR_Click(int Index);
-
     // The about panel.
     void mnuabout_Click();
     void cmdokabout_Click();
@@ -89,10 +90,50 @@ public:
     // The main bet, charged to the bankroll.
     Currency mainBet() const { return bet(); }
     // The one-roll bet on a number (1 to 6) and its stake.
-    OneRollSpot oneRollSpot(int number) const;
+    const OneRollSpot& oneRollSpot(int number) const;
+    // Writes every control that shows a fact from the facts, one group at a time. Every
+    // handler does it when it is done; a test that sets facts directly does it after them.
+    void show();
+    // The notices of lblinfo, lblbetresult and lblrebet; whether the last automatic re-bet
+    // was cancelled for want of money; the number whose one-roll bet won the last roll.
+    const Message& infoNotice() const { return info_; }
+    const Message& betResultNotice() const { return betResult_; }
+    const Message& reBetNotice() const { return reBet_; }
+    bool reBetCancelled() const { return reBetCancelled_; }
+    int oneRollWinner() const { return oneRolls_->lastWinner(); }
     // Whether the table has stopped for good until a new bankroll.
     enum class Standing { Playing, GameOver, BankBroken };
-    Standing standing() const;
+    Standing standing() const { return standing_; }
+
+    // What the one-roll bets use of the table: they attach themselves once, tell their events
+    // through the table, put up or take down the prompt in lblinfo and take the re-bet notice
+    // down, and bring the table back or tell that the bankroll is depleted as the table's own
+    // handlers do.
+    void attach(OneRollBets& oneRolls);
+    void tell(const TableEvent& event) const;
+    void showNotice(const text::Text& notice) { info_ = {notice, true}; }
+    void hideNotice() { info_.shown = false; }
+    void hideReBetNotice() { reBet_.shown = false; }
+    // With five dollars or more, the roll and one-roll buttons come back, the game-over
+    // notice goes, and the bet control too when no point is on.
+    void reviveTableIfFunded();
+    // Tells the player that the bankroll is under the smallest bet.
+    void announceDepleted();
+    // Asks the player through a message box, the table shown as it stands, with the money
+    // blanked out while the box is up.
+    int askWithMoneyHidden(const QString& text);
+
+    // Runs show() when a handler is done, however it returns.
+    class Showing {
+    public:
+        explicit Showing(Table& table) : table_(table) {}
+        Showing(const Showing&) = delete;
+        Showing& operator=(const Showing&) = delete;
+        ~Showing() { table_.show(); }
+
+    private:
+        Table& table_;
+    };
 
     TableControls& controls() { return w; }
     const TableControls& controls() const { return w; }
@@ -101,30 +142,56 @@ public:
 private:
     // Draws the face and shows its picture; nothing when the die could not be rolled.
     std::optional<std::int16_t> RollDie();
-    // Puts lblodds(Point) back to its number and ends the point.
+    // The roll's steps once the die shows a face: the come-out roll or a chance on the
+    // point settles the main bet, then the table opens for the next roll.
+    void settleComeOut(int face);
+    void settlePointChance(int face);
+    void openTableForNextRoll(int face);
+    // Ends the point: its odds label goes back to its number.
     void closePointDisplay();
-    // The roll's one-roll steps: close the entry panel as the roll starts, settle the bets
-    // on the face, and mark the rolled number at the end.
-    void closeOneRollPanel();
-    void settleOneRollBets(int face);
-    void markRolledNumber(int face);
-    // Pieces of the one-roll panel's steps: an amount back to 0 with its holder on blue, an
-    // entry row hidden, every holder captioned with its number's name.
-    void clearOneRollAmount(int number);
-    void hideOneRollRow(int number);
-    void nameHolders();
-    // With five dollars or more, the roll and one-roll buttons come back, the game-over
-    // notice goes, and the bet control too when no point is on.
-    void reviveTableIfFunded();
+    // Stops the table until a new bankroll: no roll, no one-roll bet, no change of the bet.
+    void stopTable(Standing why);
 
     // The main bet as money.
     Currency bet() const { return dollars(w.udBet.value()); }
-    void tell(const TableEvent& event) const;
-    void showBankroll();
     void bindHandlers();
+
+    void showMoney();
+    void showPoint();
+    void showMessages();
+    void showAbout();
+
+    // A table until the one-roll bets attach: no bet on any number, nothing to settle.
+    class NoOneRollBets final : public OneRollBets {
+    public:
+        const OneRollSpot& spot(int number) const override;
+        int lastWinner() const override { return 0; }
+        void closePanel() override {}
+        void settle(int /*face*/) override {}
+        void markRolled(int /*face*/) override {}
+        void drop() override {}
+        void hideCancel() override {}
+        void show() override {}
+    };
 
     TableControls w;
     Platform& platform_;
+    NoOneRollBets noOneRolls_;
+    OneRollBets* oneRolls_ = &noOneRolls_;
     int face_ = 0;
+    // The die picture is on the table: from the first roll on.
+    bool dieShown_ = false;
+    Standing standing_ = Standing::Playing;
+    // While a message box about the money is up, the bankroll and the bet box show nothing.
+    bool moneyHidden_ = false;
+    // The numbers whose odds label has been a point's: it shows the number in the table's font.
+    std::array<bool, 4> heldPoint_{};
+    // The message labels lblinfo, lblbetresult and lblrebet.
+    Message info_;
+    Message betResult_;
+    Message reBet_{text::ReBetStands};
+    // The last automatic re-bet was cancelled for want of money (its notice shows on red).
+    bool reBetCancelled_ = false;
+    bool aboutOpen_ = false;
     std::vector<std::function<void(const TableEvent&)>> listeners_;
 };

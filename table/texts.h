@@ -105,8 +105,8 @@ namespace text {
 PIPFALL_TEXTS(PIPFALL_DECLARE_TEXT)
 #undef PIPFALL_DECLARE_TEXT
 
-// The names the bet holders show for the numbers 1 to 6. The game tells a holder's number
-// name from a stake by whether its caption reads as a number, so a name is never digits alone.
+// The names the one-roll spots show for the numbers 1 to 6 while no bet stands on them. A
+// stake is shown in digits, so a name is never digits alone.
 inline constexpr std::array<Text, 6> NumberNames = {
     /*: The bet holder of the number 1; one line of 39 pixels. Never digits alone: a
         caption that reads as a number is a stake. */

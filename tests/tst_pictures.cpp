@@ -4,6 +4,7 @@
 // tst_replay's.)
 
 #include "table/die.h"
+#include "ui/picturefiles.h"
 
 #include <QDir>
 #include <QFile>

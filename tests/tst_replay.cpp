@@ -195,8 +195,8 @@ private slots:
         QCOMPARE(t.Bankroll, dollars(94));
         QCOMPARE(t.Point, 2);
         QCOMPARE(t.PointRolls, 0);
-        QCOMPARE(t.oneRollSpot(4).stake, dollars(1));
-        QVERIFY(t.face() == 2); // the die still shows the face before
+        QCOMPARE(t.oneRollSpot(4), (OneRollSpot{OneRollSpot::Bet::Placed, dollars(1), false}));
+        QCOMPARE(t.face(), 2);
         QVERIFY(QFile::rename(QStringLiteral("away.bmp"), dieFileName(4)));
         for (const char* line : {"die 2", "click cmdRoll"})
             QVERIFY(engine.runLine(QString::fromLatin1(line), ++n));

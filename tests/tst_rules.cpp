@@ -11,18 +11,22 @@
 // "assign UPDOWN N" (the value set from code, as Bet max sets it). Every command must reach the
 // table unless the facts say "delivered=false".
 //
-// A KEY is a variable (Bankroll, Point...), WIDGET.PROPERTY (lblpoint.back, lblodds(4).font.size)
-// or one of: delivered; error ("line N"); boxes (how many message boxes); boxN.text; boxN:FACT
-// (a fact of the state behind box N); changed (what the last command changed); shown (the
-// message labels and Cancel button visible); enabled (the bet, roll and bankroll controls
-// enabled); holders (CAPTION/COLOUR of the six holders); amounts (the six one-roll values,
-// VALUE/TEXT when the box shows another); panel (open, closed or mixed); money (the bankroll,
-// the main bet and the stakes). ${TextName} in a VALUE is the program's text of that name.
+// A KEY is a variable (Bankroll, Point...) or one of the table's facts, read from the table
+// itself: face; standing (playing, over, broken); info, result, rebet (the notice lblinfo,
+// lblbetresult, lblrebet holds, shown or not); rebetCancelled; oneroll (the number whose
+// one-roll bet won the last roll, 0 when all lost); spots (the six one-roll spots: "-" empty,
+// "*" empty and just rolled, the stake placed, the stake and "!" a winner left up); money (the
+// bankroll, the main bet and the stakes). Or a control's state in the replay's output:
+// WIDGET.PROPERTY (udBet.value, lblodds(4).font.size), which also checks how a few facts are
+// shown; shown (the message labels and Cancel button visible); enabled (the bet, roll and
+// bankroll controls enabled); amounts (the six one-roll values, VALUE/TEXT when the box shows
+// another); panel (open, closed or mixed). Or: delivered; error ("line N"); boxes (how many
+// message boxes); boxN.text; boxN:KEY (a control's state behind box N); changed (what the last
+// command changed). ${TextName} in a VALUE is the program's text of that name.
 
 #include "replay/replay.h"
 #include "replay/state.h"
 #include "support/rows.h"
-#include "table/colours.h"
 #include "table/table.h"
 
 #include <QDir>
@@ -38,23 +42,42 @@ struct Outcome {
     QJsonObject line;   // the last command's output line
     QJsonObject before; // the state before it
     QString error;
+    QHash<QString, QString> facts; // the table's facts at the end
 };
+
+QString yes(bool fact) {
+    return fact ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QHash<QString, QString> factsOf(const Table& t) {
+    QStringList spots;
+    Currency money = t.Bankroll + t.mainBet();
+    for (int i = 1; i <= 6; ++i) {
+        const OneRollSpot& spot = t.oneRollSpot(i);
+        money += spot.stake;
+        if (spot.bet == OneRollSpot::Bet::None)
+            spots << (spot.justRolled ? QStringLiteral("*") : QStringLiteral("-"));
+        else
+            spots << spot.stake.toText() + (spot.bet == OneRollSpot::Bet::Winner ? "!" : "");
+    }
+    static const std::array<const char*, 3> standings = {"playing", "over", "broken"};
+    return {{"face", QString::number(t.face())},
+            {"standing", standings.at(static_cast<std::size_t>(t.standing()))},
+            {"info", t.infoNotice().notice},
+            {"result", t.betResultNotice().notice},
+            {"rebet", t.reBetNotice().notice},
+            {"rebetCancelled", yes(t.reBetCancelled())},
+            {"oneroll", QString::number(t.oneRollWinner())},
+            {"spots", spots.join(u' ')},
+            {"money", money.toText()}};
+}
 
 QString textOf(const QJsonValue& v) {
     if (v.isBool())
-        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        return yes(v.toBool());
     if (v.isDouble())
         return QString::number(v.toDouble());
     return v.toString();
-}
-
-QString colourName(const QString& hex) {
-    for (const auto& [colour, name] :
-         {std::pair{colour::Blue, "blue"}, std::pair{colour::DarkOrange, "orange"},
-          std::pair{colour::White, "white"}})
-        if (hex == colour.name().toUpper())
-            return QString::fromLatin1(name);
-    return hex;
 }
 
 QString joined(const QJsonObject& widgets, const QStringList& names, const char* key) {
@@ -83,11 +106,6 @@ QString at(const QJsonObject& state, const QString& key) {
         return joined(widgets,
                       {"udBet", "mnumax", "mnuMin", "mnubankroll", "cmdRoll", "cmdOneRoll"},
                       "enabled");
-    if (key == u"holders")
-        return each([&](const QString& i) {
-            const QJsonValue holder = widgets[QStringLiteral("lblOR") + i];
-            return holder[u"caption"].toString() + u'/' + colourName(holder[u"back"].toString());
-        });
     if (key == u"amounts")
         return each([&](const QString& i) {
             const QString value = textOf(widgets[QStringLiteral("udOneRoll") + i][u"value"]);
@@ -103,17 +121,6 @@ QString at(const QJsonObject& state, const QString& key) {
         open +=
             widgets[u"cmdEnterOR"][u"visible"].toBool() + widgets[u"lblORoll"][u"visible"].toBool();
         return open == 0 ? QStringLiteral("closed") : open == 20 ? QStringLiteral("open") : "mixed";
-    }
-    if (key == u"money") {
-        Currency money, part;
-        Currency::fromText(state[u"vars"][u"Bankroll"].toString(), &money);
-        money += dollars(widgets[u"udBet"][u"value"].toInt());
-        for (int i = 1; i <= 6; ++i) {
-            if (Currency::fromText(
-                    widgets[QStringLiteral("lblOR(%1)").arg(i)][u"caption"].toString(), &part))
-                money += part;
-        }
-        return money.toText();
     }
     if (state[u"vars"].toObject().contains(key))
         return textOf(state[u"vars"][key]);
@@ -139,6 +146,8 @@ QString factValue(const Outcome& o, const QString& key) {
     if (key == u"boxes")
         return QString::number(boxes.size());
     const QJsonObject state = o.line[u"state"].toObject();
+    if (o.facts.contains(key))
+        return o.facts[key];
     if (key == u"changed") {
         QStringList changed;
         for (const char* part : {"vars", "widgets"}) {
@@ -162,7 +171,7 @@ Outcome play(const QString& script, bool mayMiss) {
                         ReplayEngine::Mode::TableOnly);
     Outcome o;
     if (!engine.start())
-        return {{}, {}, engine.error()};
+        return {{}, {}, engine.error(), {}};
     Table& t = engine.table();
     QStringList lines;
     int n = 0; // the script's line number, as the replay counts it
@@ -181,7 +190,7 @@ Outcome play(const QString& script, bool mayMiss) {
                 Currency::fromText(word[1], &t.Bankroll);
                 t.PrevBet = word.size() > 3 ? word[3].toInt() : 0;
                 w.udBet.setValue(t.PrevBet);
-                w.lblBankroll.setCaption(t.Bankroll.toText());
+                t.show();
             });
         } else if (word[0] == u"assign") {
             arrange([&](TableControls& w) {
@@ -200,9 +209,10 @@ Outcome play(const QString& script, bool mayMiss) {
                 continue;
             o.line = QJsonDocument::fromJson(QByteArray::fromStdString(last)).object();
             if (!mayMiss && !o.line[u"delivered"].toBool())
-                return {o.line, o.before, QStringLiteral("not delivered: ") + line};
+                return {o.line, o.before, QStringLiteral("not delivered: ") + line, {}};
         }
     }
+    o.facts = factsOf(t);
     return o;
 }
 

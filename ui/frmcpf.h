@@ -1,5 +1,6 @@
 #pragma once
 
+#include "oneroll/onerollbetspart.h"
 #include "table/table.h"
 
 #include <QHash>
@@ -63,6 +64,7 @@ private:
     void openBankrollMenu();
 
     Table table_;
+    OneRollBetsPart oneRolls_{table_};
     QHash<const Control*, QWidget*> widgets_;
     QHash<const Control*, QAction*> actions_;
     Announcer* announcer_ = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The player's money, checked after every action of a random game: what the player owns
-// (the bankroll, the main bet and the stakes on the holders) changes only by a roll's
+// (the bankroll, the main bet and the stakes on the one-roll spots) changes only by a roll's
 // payouts and losses, or becomes the amount of a new bankroll. A few states that every
 // action must leave behind are checked too.
 

@@ -67,7 +67,7 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
         }
         if (move == u"click cmdRoll" && engine.lastDelivered()) {
             ++play.rolls;
-            play.gameOvers += t.controls().lblgameover.visible();
+            play.gameOvers += t.standing() == Table::Standing::GameOver;
             play.bankBreaks += t.Bankroll >= dollars(rules::BankBreaksAt);
         }
         if (script.size() > 4096) // the failure report needs only the last lines
