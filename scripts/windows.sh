@@ -21,20 +21,22 @@ apt_get() {
 
 # --- What the build needs ----------------------------------------------------------------
 # The cross compiler, NSIS, zip; Debian's Linux Qt for the host tools (moc, rcc, uic, lrelease)
-# and Qt's German and French texts; Wine with its 32-bit half and Xvfb for the checks.
+# and Qt's German and French texts. For the checks (tests/windows_check.sh): Wine, Xvfb and
+# the tools that click and photograph, the German locale, and the Liberation fonts, which
+# Wine offers where Windows has Arial.
 packages=(
     build-essential cmake ninja-build dpkg-dev perl python3
     mingw-w64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     nsis zip
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-    wine wine64 xvfb xauth xdotool x11-utils imagemagick locales
+    wine wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-liberation
 )
 missing=()
 for package in "${packages[@]}"; do
     [[ $(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null) == installed ]] ||
         missing+=("$package")
 done
-# The NSIS installer's checks run its 32-bit uninstaller copy step under Wine's 32-bit half.
+# Wine's 32-bit half: a new Wine prefix sets it up, and Wine's own tools (reg) are 32-bit.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${as_root[@]}" dpkg --add-architecture i386
     missing+=(wine32:i386)
@@ -81,18 +83,24 @@ qt_options=(
     # Debian's source leaves out the tablet header.
     -DFEATURE_tabletevent=OFF
 )
-key=$( (echo "$qt_version" "${qt_options[*]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+patches=("$top"/packaging/windows/qtbase-*.patch)
+key=$( (echo "$qt_version" "${qt_options[*]}"; cat "$toolchain" "${patches[@]}") | sha256sum | cut -c1-12)
 qt=$cache/qt-${qt_version%%[-+]*}-$key
 if [[ ! -e $qt/.complete ]]; then
     echo "Building Qt $qt_version for Windows into $qt (once; about half an hour)"
     start=$SECONDS
-    work=$cache/build-$key
-    rm -rf "$work" "$qt"
-    mkdir -p "$work"
-    (cd "$work" && apt-get source --only-source "qt6-base=$qt_version")
-    source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
-    cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
+    work=$cache/build-$key # an interrupted build goes on where it stopped
+    if [[ ! -f $work/build/build.ninja ]]; then
+        rm -rf "$work" "$qt"
+        mkdir -p "$work"
+        (cd "$work" && apt-get source --only-source "qt6-base=$qt_version")
+        source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+        for patch in "${patches[@]}"; do
+            patch -d "$source" -p1 <"$patch"
+        done
+        cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+            -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
+    fi
     cmake --build "$work/build" -j "$jobs"
     cmake --install "$work/build"
     rm -rf "$work"
@@ -103,22 +111,16 @@ fi
 
 # --- The game ------------------------------------------------------------------------------
 build=$top/build-windows
+# Optimised for size, with debug information that the build moves out of the programs.
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DPIPFALL_WERROR=ON
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=MinSizeRel \
+    -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections -g" \
+    -DBUILD_TESTING=OFF -DPIPFALL_WERROR=ON
 cmake --build "$build" -j "$jobs" --target pipfall pipfall-replay die_pictures
-
-# The programs as shipped: stripped, their debug information kept apart in a .debug file
-# beside each in the build folder, which a debugger finds through the link left in the program.
-for program in pipfall pipfall-replay; do
-    exe=$build/$program.exe
-    x86_64-w64-mingw32-objcopy --only-keep-debug "$exe" "$build/$program.debug"
-    x86_64-w64-mingw32-strip --strip-all "$exe"
-    (cd "$build" && x86_64-w64-mingw32-objcopy --add-gnu-debuglink="$program.debug" "$program.exe")
-done
 
 # --- The installer and the zip -------------------------------------------------------------
 version=$(sed -n 's/^project(Pipfall VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-stage=$build/stage
+stage=$build/Pipfall # the zip unpacks into a folder Pipfall
 rm -rf "$stage"
 mkdir -p "$stage" dist
 cp "$build/pipfall.exe" "$stage/"
@@ -129,5 +131,5 @@ zip=dist/pipfall-$version-windows.zip
 makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$top/$setup" \
     packaging/windows/pipfall.nsi
 rm -f "$zip"
-(cd "$stage" && zip -q -X -r "$top/$zip" .)
+(cd "$build" && zip -q -X -r "$top/$zip" Pipfall)
 ls -l "$setup" "$zip" "$build/pipfall.exe" "$build/pipfall-replay.exe"
