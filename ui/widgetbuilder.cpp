@@ -90,8 +90,10 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     // The menus in the table's own small face, as in the game's first home, which also spares
     // loading the desktop's face for four words.
     window->menuBar()->setFont(menuFont());
-    window->resize(twipsToPixels(widthTwips),
-                   twipsToPixels(heightTwips) + window->menuBar()->sizeHint().height());
+    // The menu bar takes the height the window's layout gives it, which under some styles (the
+    // Windows ones) is a pixel more than its size hint.
+    const int width = twipsToPixels(widthTwips);
+    window->resize(width, twipsToPixels(heightTwips) + window->menuBar()->heightForWidth(width));
     return client;
 }
 
