@@ -27,6 +27,8 @@ if ! locale -a | grep -qx de_DE.utf8; then # Wine's Windows locale follows the s
     echo "SKIP: the de_DE.UTF-8 locale is not generated (scripts/windows.sh generates it)"
     exit 77
 fi
+# Wine hands the environment on to Windows programs: no Linux platform plugin name for Qt.
+unset QT_QPA_PLATFORM
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null; cleanup' EXIT
 start_xvfb 1280x1024x24
@@ -50,6 +52,8 @@ for seed in 1 2 3 4; do
         >"$work/random$seed.txt"
     scripts+=("$work/random$seed.txt")
 done
+mkdir -m 700 "$work/runtime" # spares the Linux driver Qt's warning that there is none
+export XDG_RUNTIME_DIR=$work/runtime
 bytes=0
 for script in "${scripts[@]}"; do
     name=$(basename "$script" .txt)
@@ -143,18 +147,20 @@ for _ in $(seq 100); do
     sleep 0.2
 done
 check "a die picture shown after Roll Die" "$([[ -n $face ]] && echo yes)" yes
-cp "$shot" "$build/windows-table.png"
+convert "$shot" -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$build/windows-table.png" # to look at
 kill "$game_pid" && wait "$game_pid" 2>/dev/null
 wineserver -w
 
 start_game de_DE.UTF-8
+shown() { xdotool search --onlyvisible --class pipfall.exe | wc -l; } # the game's windows
+before=$(shown)
 xdotool windowfocus --sync "$window" && xdotool key --clearmodifiers alt+h
-sleep 1 # the menu opens with no window of its own to wait for under Wine
+for _ in $(seq 100); do (($(shown) > before)) && break; sleep 0.1; done # the menu's window
 xdotool key --clearmodifiers s
 rules=$(timeout 30 xdotool search --sync --onlyvisible --name '^PIPFALL-SPIELREGELN$' | head -n 1)
 check "German locale: Hilfe, Spielregeln opens" "$([[ -n $rules ]] && echo PIPFALL-SPIELREGELN)" \
     PIPFALL-SPIELREGELN
-import -window root "$build/windows-table-de.png"
+import -window root "$build/windows-rules-de.png"
 kill "$game_pid" && wait "$game_pid" 2>/dev/null
 game_pid=
 wineserver -w
