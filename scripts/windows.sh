@@ -3,9 +3,10 @@
 # dist/pipfall-<version>-windows.zip. Installs what is missing first.
 #
 # Debian ships no Qt for Windows, so the first run builds Debian's own qtbase source as a static
-# MinGW library (about half an hour on two cores) into a cache outside the checkout,
+# MinGW library (half an hour to an hour on two cores) into a cache outside the checkout,
 # ${XDG_CACHE_HOME:-~/.cache}/pipfall-windows, keyed by Qt's version and its configure options;
-# later runs reuse it and take a few minutes.
+# later runs reuse it and take a few minutes. `scripts/windows.sh --qt-only` stops once Qt is
+# there. JOBS=N sets the build's parallel jobs (the number of cores by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
