@@ -8,6 +8,7 @@
 #include "ui/windows.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 
 int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
@@ -20,10 +21,19 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     // windows' captions are exactly "PIPFALL", "PIPFALL RULES" and "PIPFALL-On the computer".
 
     // The player's language, when the game speaks it; English otherwise.
+#ifdef Q_OS_WIN
+    // Windows has no locale variables: the display languages chosen in its settings decide.
+    const QStringList uiLanguages = QLocale::system().uiLanguages();
+    const GameLanguage language(chooseLanguage(uiLanguages.value(0), uiLanguages));
+    // The die pictures are installed beside pipfall.exe.
+    const QString pictureFolder = QCoreApplication::applicationDirPath();
+#else
     const GameLanguage language(playerLanguage());
+    const QString pictureFolder = installedPictureFolder();
+#endif
 
     ClockDieSource clockDie;
-    FilePictureLoader pictures(installedPictureFolder()); // after the working directory
+    FilePictureLoader pictures(pictureFolder); // after the working directory
     QtMessageBox messages;
     Platform platform{hooks.die != nullptr ? *hooks.die : clockDie, pictures, messages};
 

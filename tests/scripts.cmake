@@ -23,3 +23,9 @@ if(NOT PIPFALL_SANITIZE)
                         ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
     pipfall_script_test(tst_fuzz 1800 ${PROJECT_SOURCE_DIR}/fuzz/run.sh ${PROJECT_BINARY_DIR}/fuzz 60)
 endif()
+if(NOT PIPFALL_SANITIZE)
+    # The Windows build, when scripts/windows.sh has made one, under Wine beside this build's
+    # pipfall-replay.
+    pipfall_script_test(windows_build 900 ${CMAKE_CURRENT_LIST_DIR}/windows_check.sh
+                        ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+endif()

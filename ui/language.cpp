@@ -57,9 +57,11 @@ GameLanguage::GameLanguage(const QString& language) {
         return;
     QCoreApplication::installTranslator(&game_);
     // Qt's texts (the OK of a message box) come from Debian's Qt translations when they are
-    // installed; without them those few words stay English.
-    if (qt_.load(QStringLiteral("qtbase_") + language,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // installed, or from the copies built in beside the game's (the Windows build has them);
+    // without either those few words stay English.
+    const QString qtFile = QStringLiteral("qtbase_") + language;
+    if (qt_.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt_.load(qtFile, kTranslations))
         QCoreApplication::installTranslator(&qt_);
     language_ = language;
 }

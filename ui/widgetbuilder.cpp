@@ -100,8 +100,10 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
     // loading the desktop's face for four words.
     window->menuBar()->setFont(menuFont());
     showKeyboardInMenuBar(window->menuBar());
-    window->resize(twipsToPixels(widthTwips),
-                   twipsToPixels(heightTwips) + window->menuBar()->sizeHint().height());
+    // The menu bar takes the height the window's layout gives it, which under some styles (the
+    // Windows ones) is a pixel more than its size hint.
+    const int width = twipsToPixels(widthTwips);
+    window->resize(width, twipsToPixels(heightTwips) + window->menuBar()->heightForWidth(width));
     return client;
 }
 
