@@ -198,8 +198,8 @@ namespace detail {
 // ids would clash) and lies in the array's range, so as many names as members means all.
 template <class Array> consteval bool listsEveryMember(std::string_view array) {
     int listed = 0;
-    for (const ControlSpec& spec : kTableControls)
-        listed += spec.array != nullptr && std::string_view(spec.array) == array;
+    for (const ControlSpec& entry : kTableControls)
+        listed += entry.array != nullptr && std::string_view(entry.array) == array;
     return listed == Array::last - Array::first + 1;
 }
 } // namespace detail
