@@ -26,19 +26,17 @@ trap 'kill "${helpers[@]}" 2>/dev/null; cleanup' EXIT
 start_xvfb 1280x1024x24
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 helpers+=($!)
-for _ in $(seq 100); do # the registry asks the launcher for the bus's address
-    dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-    sleep 0.1
-done
+# The registry asks the launcher for the bus's address.
+bus_up() { dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; }
+within bus_up || fail "the AT-SPI bus did not start: $(cat "$work/bus.log")"
 /usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
 helpers+=($!)
 openbox >"$work/openbox.log" 2>&1 &
 helpers+=($!)
-for _ in $(seq 100); do # openbox is ready once it names itself on the root window
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+# Openbox is ready once it names itself on the root window.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+within wm_up || fail "openbox did not start: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 cat >"$work/play.py" <<'EOF'
