@@ -1,7 +1,6 @@
 // Where the real picture loader finds the die pictures: the working directory first, then
-// the game's installed data folder, with the sharp copy beside the picture read; and what the
-// player is told when neither folder gives a picture. (What makes a file unreadable is
-// tst_replay's.)
+// the game's installed data folder, with the sharp copy beside the picture read; what makes a
+// picture unreadable; and what the player is told when neither folder gives a picture.
 
 #include "table/die.h"
 
@@ -11,30 +10,43 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString asset(const QString& name) {
-    return QDir(qEnvironmentVariable("PIPFALL_SOURCE_DIR"))
-        .filePath(QStringLiteral("assets/") + name);
+    return QDir(qEnvironmentVariable("PIPFALL_SOURCE_DIR")).filePath("assets/" + name);
 }
 
 // Puts into folder what "holds" says of imgdie3.bmp: "die", "die sharp" (with its sharp copy),
-// "other" (a 7 by 5 picture, to tell which folder was read), "spoilt", or nothing.
+// "other" (a 7 by 5 picture, to tell which folder was read), nothing, or the die spoilt:
+// "missing", "empty", "cut short", "not a BMP", "huge", "folder" or "pipe".
 void fill(const QString& folder, const QString& holds) {
-    const QDir dir(folder);
-    if (holds.startsWith(u"die"))
-        QVERIFY(QFile::copy(asset(QStringLiteral("imgdie3.bmp")),
-                            dir.filePath(QStringLiteral("imgdie3.bmp"))));
-    if (holds == u"die sharp")
-        QVERIFY(QFile::copy(asset(QStringLiteral("imgdie3@2x.png")),
-                            dir.filePath(QStringLiteral("imgdie3@2x.png"))));
-    QImage other(7, 5, QImage::Format_RGB32);
-    other.fill(Qt::red);
-    if (holds == u"other")
-        QVERIFY(other.save(dir.filePath(QStringLiteral("imgdie3.bmp")), "BMP"));
-    QFile spoilt(dir.filePath(QStringLiteral("imgdie3.bmp")));
-    if (holds == u"spoilt")
-        QVERIFY(spoilt.open(QIODevice::WriteOnly) && spoilt.write("GIF89a") == 6);
+    const QString file = QDir(folder).filePath(QStringLiteral("imgdie3.bmp"));
+    if (holds.isEmpty())
+        return;
+    QVERIFY(QFile::copy(asset(QStringLiteral("imgdie3.bmp")), file));
+    QFile picture(file);
+    if (holds == u"die sharp") {
+        QVERIFY(QFile::copy(asset("imgdie3@2x.png"), QDir(folder).filePath("imgdie3@2x.png")));
+    } else if (holds == u"huge") { // the header claims 60,000 by 60,000: 0x0000EA60 each way
+        QVERIFY(picture.open(QIODevice::ReadWrite) && picture.seek(18));
+        QCOMPARE(picture.write(QByteArray::fromHex("60EA000060EA0000")), 8);
+    } else if (holds == u"empty" || holds == u"cut short") {
+        QVERIFY(picture.resize(holds == u"empty" ? 0 : 1000));
+    } else if (holds != u"die") {
+        QVERIFY(picture.remove());
+        QImage other(7, 5, QImage::Format_RGB32);
+        other.fill(Qt::red);
+        if (holds == u"other")
+            QVERIFY(other.save(file, "BMP"));
+        else if (holds == u"folder")
+            QVERIFY(QDir().mkdir(file));
+        else if (holds == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        else if (holds == u"not a BMP")
+            QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write("GIF89a") == 6);
+    }
 }
 
 } // namespace
@@ -53,6 +65,7 @@ private slots:
         QTest::addColumn<bool>("sharp");
         QTest::addColumn<QString>("reason");
         const QSize die = QImage(asset(QStringLiteral("imgdie3.bmp"))).size();
+        const QSize none(0, 0);
         QTest::newRow("here first") << "other"
                                     << "die sharp" << QSize(7, 5) << false << "";
         QTest::newRow("data folder") << ""
@@ -61,11 +74,17 @@ private slots:
                                                     << "die" << die << false << "";
         QTest::newRow("missing from both")
             << ""
-            << "" << QSize(0, 0) << false
-            << "the file is missing, there and in the folder \"DATA\"";
-        QTest::newRow("spoilt here, not passed over")
-            << "spoilt"
-            << "die" << QSize(0, 0) << false << "it is not a readable BMP picture (";
+            << "" << none << false << "the file is missing, there and in the folder \"DATA\"";
+        // A picture spoilt here is not passed over for the data folder's.
+        for (const auto& [damage, reason] :
+             std::initializer_list<std::pair<const char*, const char*>>{
+                 {"empty", "it is not a readable BMP picture ("},
+                 {"cut short", "the file is cut short"},
+                 {"not a BMP", "it is not a readable BMP picture ("},
+                 {"huge", "the picture claims an impossible size of 60000 by 60000"},
+                 {"folder", "it is not a file"},
+                 {"pipe", "it is not a file"}})
+            QTest::newRow(damage) << damage << "die" << none << false << reason;
     }
     void load() {
         QFETCH(QString, here);
