@@ -23,17 +23,24 @@ struct Run {
     int status = -1;
     QList<QJsonObject> lines;
     QString lastError; // the last line on standard error
+    QByteArray output;
 };
 
-Run replay(const QByteArray& script, const QString& folder = QDir::currentPath()) {
+// Runs pipfall-replay in the folder, in the locale of the settings ("LANG=C") if any given.
+Run replay(const QByteArray& script, const QString& folder = QDir::currentPath(),
+           const QStringList& locale = {}) {
     QProcess process;
     process.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    process.setProcessEnvironment(environment);
     process.start(qEnvironmentVariable("PIPFALL_REPLAY"), {});
     process.write(script);
     process.closeWriteChannel();
     process.waitForFinished(-1);
-    Run run{process.exitCode(), {}, {}};
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+    Run run{process.exitCode(), {}, {}, process.readAllStandardOutput()};
+    for (const QByteArray& line : run.output.split('\n')) {
         if (!line.isEmpty())
             run.lines << QJsonDocument::fromJson(line).object();
     }
@@ -97,6 +104,19 @@ private slots:
         QCOMPARE(run.lines.first()[u"state"].toObject(),
                  QJsonDocument::fromJson(golden.readAll()).object());
         QCOMPARE(run.lines.first()[u"state"][u"widgets"].toObject().size(), 66);
+    }
+
+    // pipfall-replay plays and writes the English game whatever the locale asks for.
+    void staysEnglish() {
+        QFile script(sourceFile(QStringLiteral("fuzz/corpus/over-bet-and-game-over.txt")));
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        const QByteArray commands = script.readAll();
+        const QByteArray english = replay(commands, {}, {"LC_ALL=C", "LANGUAGE="}).output;
+        QVERIFY(english.contains(QString(text::OverBet).toUtf8()));
+        for (const QStringList& locale :
+             {QStringList{"LC_ALL=", "LC_MESSAGES=", "LANG=de_DE.UTF-8", "LANGUAGE=de"},
+              QStringList{"LC_ALL=fr_FR.UTF-8", "LANGUAGE=fr:de"}})
+            QCOMPARE(replay(commands, {}, locale).output, english);
     }
 
     // Through the window's widgets or straight to the table: the same states, byte for byte,
