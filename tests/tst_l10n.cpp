@@ -1,10 +1,11 @@
-// The game in the player's language: every caption the table shows in English, German and
-// French fits its widget at the widget's font; each translation is complete and built into
-// the program; the locale chooses the language; and English stays exactly the game's own,
-// also in pipfall-replay whatever the locale.
+// The game's texts as drawn, in the player's language: every caption the table shows in
+// English, German and French fits its widget at the widget's font; captions wrap as the
+// player sees them, and the message box keeps even margins; each translation is complete and
+// built into the program; and the locale chooses the language.
 
 #include "replay/replay.h"
 #include "support/rows.h"
+#include "table/startup.h"
 #include "table/table.h"
 #include "ui/accessibility.h"
 #include "ui/announcement.h"
@@ -23,6 +24,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -355,6 +357,61 @@ private slots:
         const QString help = caption(computer.widget("Label1(1)"));
         for (const char* button : {"cmdOneRoll", "cmdEnterOR"})
             QVERIFY2(help.contains(caption(table.widget(button))), button);
+    }
+
+    // Captions wrap into the lines the player sees, blanks as the captions set them.
+    void wrapping_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width"); // 0: just the width of the first line
+        QTest::addColumn<QStringList>("lines");
+        const auto row = [](const char* name, const QString& caption, int width,
+                            const QStringList& lines) {
+            QTest::newRow(name) << caption << width << lines;
+        };
+        // The about panel: runs of blanks push the name and the version onto lines of their
+        // own, and the version keeps its double blank.
+        row("about panel", startUpRow(ControlId::lblabout).caption,
+            tableRow(ControlId::lblabout).geometry[2] / 15,
+            {QString(), QStringLiteral("Pipfall"), QStringLiteral("Version  1.1")});
+        row("fits on one line", QStringLiteral("Roll  Die"), 255, {QStringLiteral("Roll  Die")});
+        row("a double blank inside a line",
+            QStringLiteral("One on the come out is a loser.  The amount"), 400,
+            {QStringLiteral("One on the come out is a loser.  The amount")});
+        row("a break at a double blank drops it",
+            QStringLiteral("One on the come out is a loser.  The amount"), 0,
+            {QStringLiteral("One on the come out is a loser."), QStringLiteral("The amount")});
+        row("never after a hyphen", QStringLiteral("Make One-Roll Bet"), 0,
+            {QStringLiteral("Make One-Roll"), QStringLiteral("Bet")});
+    }
+    void wrapping() {
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        QFETCH(QStringList, lines);
+        const QFontMetrics metrics(drawingFont({QStringLiteral("Arial"), 12, true}));
+        if (width == 0)
+            width = metrics.horizontalAdvance(lines.first());
+        QTEST(wrapCaption(caption, metrics, width), "lines");
+    }
+
+    // The box shows no icon, and keeps no room for one: the text stands as far from the left
+    // edge as from the right.
+    void messageBoxMargins_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short") << QStringLiteral("Your bet cannot be over your bankroll.");
+        QTest::newRow("long")
+            << QStringLiteral("Lower your bet. Bankroll insufficient. ").repeated(8);
+    }
+    void messageBoxMargins() {
+        QFETCH(QString, text);
+        const std::unique_ptr<QMessageBox> box = QtMessageBox::messageBox(text, nullptr);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label != nullptr);
+        QCOMPARE(label->text(), text);
+        const QRect r = label->geometry();
+        QCOMPARE(r.left(), box->width() - 1 - r.right());
+        box->close();
     }
 
     // The locale of messages and the UI languages choose; English when they ask for it first,
