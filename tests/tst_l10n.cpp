@@ -364,24 +364,14 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("width"); // 0: just the width of the first line
         QTest::addColumn<QStringList>("lines");
-        const auto row = [](const char* name, const QString& caption, int width,
-                            const QStringList& lines) {
-            QTest::newRow(name) << caption << width << lines;
-        };
         // The about panel: runs of blanks push the name and the version onto lines of their
         // own, and the version keeps its double blank.
-        row("about panel", startUpRow(ControlId::lblabout).caption,
-            tableRow(ControlId::lblabout).geometry[2] / 15,
-            {QString(), QStringLiteral("Pipfall"), QStringLiteral("Version  1.1")});
-        row("fits on one line", QStringLiteral("Roll  Die"), 255, {QStringLiteral("Roll  Die")});
-        row("a double blank inside a line",
-            QStringLiteral("One on the come out is a loser.  The amount"), 400,
-            {QStringLiteral("One on the come out is a loser.  The amount")});
-        row("a break at a double blank drops it",
-            QStringLiteral("One on the come out is a loser.  The amount"), 0,
-            {QStringLiteral("One on the come out is a loser."), QStringLiteral("The amount")});
-        row("never after a hyphen", QStringLiteral("Make One-Roll Bet"), 0,
-            {QStringLiteral("Make One-Roll"), QStringLiteral("Bet")});
+        QTest::newRow("about panel") << QString(startUpRow(ControlId::lblabout).caption)
+                                     << tableRow(ControlId::lblabout).geometry[2] / 15
+                                     << QStringList{{}, "Pipfall", "Version  1.1"};
+        for (const QStringList& row : readRows("l10n/wrapping.txt", 4))
+            QTest::newRow(qPrintable(row[0]))
+                << row[1] << row[2].toInt() << row[3].split(QStringLiteral(" / "));
     }
     void wrapping() {
         QFETCH(QString, caption);

@@ -62,9 +62,8 @@ void copyPictures(const QString& folder) {
         QVERIFY(QFile::copy(dieFileName(face), folder + u'/' + dieFileName(face)));
 }
 
-// Puts into folder what "holds" says of imgdie3.bmp: "die", "die sharp" (with its sharp copy),
-// "other" (a 7 by 5 picture, to tell which folder was read), nothing, or the die spoilt:
-// "missing", "empty", "cut short", "not a BMP", "huge", "folder" or "pipe".
+// Puts into folder what "holds" says of imgdie3.bmp (tests/replay/pictures.txt): the die,
+// with its sharp copy or not, another picture, nothing, or the die spoilt in one of six ways.
 void fill(const QString& folder, const QString& holds) {
     const QString file = QDir(folder).filePath(QStringLiteral("imgdie3.bmp"));
     if (holds.isEmpty())
@@ -181,38 +180,23 @@ private slots:
         }
     }
 
-    // size: the picture read (0 by 0: none); sharp: whether its sharp copy came too; reason:
-    // how the fault begins, DATA standing for the data folder.
     // Where the real picture loader finds a die picture: the working directory first, then the
     // game's installed data folder, with the sharp copy beside the picture read; what makes a
     // picture unreadable; and what the player is told when neither folder gives a picture.
     void load_data() {
         QTest::addColumn<QString>("here");
         QTest::addColumn<QString>("data");
-        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("size"); // 0 by 0: none read
         QTest::addColumn<bool>("sharp");
         QTest::addColumn<QString>("reason");
         const QSize die = QImage(sourceFile(QStringLiteral("assets/imgdie3.bmp"))).size();
-        const QSize none(0, 0);
-        QTest::newRow("here first") << "other"
-                                    << "die sharp" << QSize(7, 5) << false << "";
-        QTest::newRow("data folder") << ""
-                                     << "die sharp" << die << true << "";
-        QTest::newRow("data folder, no sharp copy") << ""
-                                                    << "die" << die << false << "";
-        QTest::newRow("missing from both")
-            << ""
-            << "" << none << false << "the file is missing, there and in the folder \"DATA\"";
-        // A picture spoilt here is not passed over for the data folder's.
-        for (const auto& [damage, reason] :
-             std::initializer_list<std::pair<const char*, const char*>>{
-                 {"empty", "it is not a readable BMP picture ("},
-                 {"cut short", "the file is cut short"},
-                 {"not a BMP", "it is not a readable BMP picture ("},
-                 {"huge", "the picture claims an impossible size of 60000 by 60000"},
-                 {"folder", "it is not a file"},
-                 {"pipe", "it is not a file"}})
-            QTest::newRow(damage) << damage << "die" << none << false << reason;
+        auto cell = [](const QString& text) { return text == u"-" ? QString() : text; };
+        for (const QStringList& r : readRows(QStringLiteral("replay/pictures.txt"), 6))
+            QTest::newRow(qPrintable(r[0])) << cell(r[1]) << cell(r[2])
+                                            << (r[3] == u"die"   ? die
+                                                : r[3] == u"7x5" ? QSize(7, 5)
+                                                                 : QSize(0, 0))
+                                            << (r[4] == u"yes") << cell(r[5]);
     }
     void load() {
         QFETCH(QString, here);
