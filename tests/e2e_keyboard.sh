@@ -37,7 +37,7 @@ openbox >"$work/openbox.log" 2>&1 &
 helpers+=($!)
 # Openbox is ready once it names itself on the root window.
 wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-within wm_up || fail "openbox did not start: $(cat "$work/openbox.log")"
+within wm_up || echo "note: openbox did not start, the game goes on without it: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 cat >"$work/play.py" <<'EOF'

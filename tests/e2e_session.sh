@@ -35,6 +35,7 @@ start_xvfb() {
     xvfb_pid=$!
     within test -s "$work/display" || fail "Xvfb gave no display number: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$work/display")"
+    within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb takes no connections on $DISPLAY"
 }
 
 # find_window CAPTION: the visible window captioned exactly that (a pattern), within ten seconds.
