@@ -10,18 +10,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build-fuzz}
 seconds=${2:-60}
 
-if ! command -v clang++ >/dev/null 2>&1; then
-    echo "skipped: clang++ is not installed (apt-get install clang libclang-rt-14-dev)"
-    exit 77
-fi
 probe=$(mktemp -d)
 trap 'rm -rf "$probe"' EXIT
-echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
-    >"$probe/probe.cpp"
-if ! clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null; then
-    echo "skipped: clang++ cannot link a fuzzer (apt-get install libclang-rt-14-dev)"
+echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' |
+    clang++ -x c++ -fsanitize=fuzzer,address,undefined - -o "$probe/probe" 2>/dev/null || {
+    echo "skipped: clang++ with its fuzzer runtime is not installed (apt-get install clang libclang-rt-14-dev)"
     exit 77
-fi
+}
 
 echo "building the fuzzer in $build"
 mkdir -p "$build"
@@ -37,16 +32,10 @@ cd "$probe"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-status=0
 "$build/replay_fuzzer" -max_total_time="$seconds" -max_len=8192 -timeout=20 \
     -dict="$here/replay.dict" -artifact_prefix="$build/" -print_final_stats=1 \
-    "$probe/corpus" "$here/corpus" || status=$?
-if ((status != 0)); then
-    for artifact in "$build"/crash-* "$build"/leak-* "$build"/timeout-* "$build"/oom-*; do
-        [[ -f $artifact ]] || continue
-        echo "=== $artifact, a script for pipfall-replay:"
-        cat "$artifact"
-        echo
-    done
-    exit 1
-fi
+    "$probe/corpus" "$here/corpus" && exit 0
+for artifact in "$build"/{crash,leak,timeout,oom}-*; do
+    [[ -f $artifact ]] && printf '=== %s, a script for pipfall-replay:\n%s\n' "$artifact" "$(cat "$artifact")"
+done
+exit 1

@@ -3,10 +3,11 @@
 # private D-Bus, the AT-SPI bus and registry, openbox, and python3-pyatspi listening for
 # focus, value and notification events while xdotool presses keys. The game's die shows the
 # faces the test gives it (pipfall-scripted), so every run takes the same path: two come-out
-# ones in a row, each told; a point set and missed; one-roll bets on all six numbers, a winner
-# taken down with Space; the over-bet message giving the focus back to the bet; a bet of
-# 90 lost with 4 left, the game over told with the way to a new bankroll, no menu opened by
-# itself, and the Bankroll menu opened from the game-over notice.
+# ones in a row, each told; a point set and missed; one-roll bets on one and four, four a
+# winner; the over-bet message giving the focus back to the bet; a bet of 95 lost with 2
+# left, the game over told with the way to a new bankroll, no menu opened by itself, and the
+# Bankroll menu opened from the game-over notice. (Taking a winner down from the keyboard is
+# tst_accessibility's.)
 # Every step waits for the event it needs, up to a limit; a step that does not come fails.
 # Usage: e2e_keyboard.sh PATH/TO/pipfall-scripted. Exits 77 (skipped) when a tool is missing.
 set -uo pipefail
@@ -26,19 +27,17 @@ trap 'kill "${helpers[@]}" 2>/dev/null; cleanup' EXIT
 start_xvfb 1280x1024x24
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 helpers+=($!)
-for _ in $(seq 100); do # the registry asks the launcher for the bus's address
-    dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-    sleep 0.1
-done
+# The registry asks the launcher for the bus's address.
+bus_up() { dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; }
+within bus_up || fail "the AT-SPI bus did not start: $(cat "$work/bus.log")"
 /usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
 helpers+=($!)
 openbox >"$work/openbox.log" 2>&1 &
 helpers+=($!)
-for _ in $(seq 100); do # openbox is ready once it names itself on the root window
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+# Openbox is ready once it names itself on the root window.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+within wm_up || echo "note: openbox did not start, the game goes on without it: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 cat >"$work/play.py" <<'EOF'
@@ -99,37 +98,32 @@ press("KP_Enter", "said", r"^Rolled a one\. One on the come out is a loser\..* B
 press("space", "said", r"^Rolled a four\. The point is 4: first chance, pays two to one\. Bankroll, 85 dollars\.$")
 press("Return", "said", r"^Rolled a three\. Point 4 missed on the first chance\. .*Bankroll, 85 dollars\.$")
 
+# A dollar on one and on four; four comes up and its stake rides.
 press("Tab", "focus", "^Make One-Roll Bet$")
 press("Return", "focus", "^One-roll amount on one$")
-for number in ["two", "three", "four", "five"]:
-    press("Up", "value", "^1 dollar$")
+press("Up", "value", "^1 dollar$")
+for number in ["two", "three", "four"]:
     press("Tab", "focus", f"^One-roll amount on {number}$")
 press("Up", "value", "^1 dollar$")
+press("Tab", "focus", "^One-roll amount on five$")
 press("Tab", "focus", "^Enter Bets$")
-press("Tab", "focus", "^One-roll amount on six$")
-press("Up", "value", "^1 dollar$")
-press("shift+Tab", "focus", "^Enter Bets$")
 press("Return", "focus", "^Roll Die$")
-hear("said", r"^One-roll bet of 1 dollar on one\..* Bankroll, 79 dollars\.$")
+hear("said", r"^One-roll bet of 1 dollar on one\. One-roll bet of 1 dollar on four\. Bankroll, 83 dollars\.$")
 press("Return", "said", r"^Rolled a four\. The one-roll bet of 1 dollar on one is lost\..* Your one-roll "
       r"bet on the 4 wins!.* It wins 4 dollars; the stake of 1 dollar stays on four\..* The point "
-      r"has been rolled on the second opportunity.* Bankroll, 88 dollars\.$")
-press("Tab", "focus", "^Make One-Roll Bet$")
-press("Tab", "focus", "^One-roll bet on four: 1 dollar, a winner; press to take it down$")
-press("space", "focus", "^Roll Die$")
-hear("said", r"^The one-roll bet of 1 dollar on four is taken down\. Bankroll, 89 dollars\.$")
+      r"has been rolled on the second opportunity.* Bankroll, 92 dollars\.$")
 
 # Up to more than the bankroll: the message box takes the focus, and OK gives it back.
 press("shift+Tab", "focus", "^Main bet$")
-for bet in range(10, 95, 5):
+for bet in range(10, 100, 5):
     press("Up", "value", f"^{bet} dollars$")
 press("Up", "focus", "^OK$")
 press("Return", "focus", "^Main bet$")
 
-# The bet of 90 lost with 4 left: the game is over, and no menu opens by itself.
+# The bet of 95 lost with 2 left: the game is over, and no menu opens by itself.
 press("Tab", "focus", "^Roll Die$")
-press("Return", "said", r"^Rolled a one\..* The bet of 90 dollars is lost\..* GAME OVER!!! Bankroll is under "
-      r"five dollars\. Bankroll, 4 dollars\. Press Alt\+B for a new bankroll\.$")
+press("Return", "said", r"^Rolled a one\..* The bet of 95 dollars is lost\..* GAME OVER!!! Bankroll is under "
+      r"five dollars\. Bankroll, 2 dollars\. Press Alt\+B for a new bankroll\.$")
 hear("focus", r"^GAME OVER!!! Bankroll is under five dollars\. Press Return to choose a new bankroll\.$")
 if any(kind == "focus" and text == "20" for kind, text in events):
     fail("the Bankroll menu opened by itself")

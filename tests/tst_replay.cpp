@@ -1,16 +1,19 @@
 // pipfall-replay as a program: its script language, output and exit status; the table it
 // opens against the reviewed record of the start-up state; the real window and the table
-// alone playing the same scripts to the same states; and bad die pictures, at start and in
-// the middle of a game with money on the table.
+// alone playing the same scripts to the same states; and the die pictures: where the game
+// finds them, what makes one unreadable, and a bad one at start and in the middle of a game
+// with money on the table.
 
 #include "replay/replay.h"
 #include "support/rows.h"
 #include "table/die.h"
 #include "table/table.h"
 #include "table/texts.h"
+#include "ui/picturefiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -25,17 +28,24 @@ struct Run {
     int status = -1;
     QList<QJsonObject> lines;
     QString lastError; // the last line on standard error
+    QByteArray output;
 };
 
-Run replay(const QByteArray& script, const QString& folder = QDir::currentPath()) {
+// Runs pipfall-replay in the folder, in the locale of the settings ("LANG=C") if any given.
+Run replay(const QByteArray& script, const QString& folder = QDir::currentPath(),
+           const QStringList& locale = {}) {
     QProcess process;
     process.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    process.setProcessEnvironment(environment);
     process.start(qEnvironmentVariable("PIPFALL_REPLAY"), {});
     process.write(script);
     process.closeWriteChannel();
     process.waitForFinished(-1);
-    Run run{process.exitCode(), {}, {}};
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+    Run run{process.exitCode(), {}, {}, process.readAllStandardOutput()};
+    for (const QByteArray& line : run.output.split('\n')) {
         if (!line.isEmpty())
             run.lines << QJsonDocument::fromJson(line).object();
     }
@@ -47,36 +57,52 @@ QString sourceFile(const QString& path) {
     return qEnvironmentVariable("PIPFALL_SOURCE_DIR") + u'/' + path;
 }
 
-// Spoils the picture: "missing", "empty", "cut short", "not a BMP", "huge", "folder", "pipe".
-void spoil(const QString& file, const QString& how) {
-    QFile picture(file);
-    if (how == u"huge") { // the header claims 60,000 by 60,000 pixels: 0x0000EA60 each way
-        QVERIFY(picture.open(QIODevice::ReadWrite) && picture.seek(18));
-        QCOMPARE(picture.write(QByteArray::fromHex("60EA000060EA0000")), 8);
-    } else if (how == u"empty" || how == u"cut short") {
-        QVERIFY(picture.resize(how == u"empty" ? 0 : 1000));
-    } else {
-        QVERIFY(picture.remove());
-        if (how == u"folder")
-            QVERIFY(QDir().mkdir(file));
-        else if (how == u"pipe")
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
-        else if (how == u"not a BMP" && picture.open(QIODevice::WriteOnly))
-            picture.write("GIF89a");
-    }
-}
-
 // A folder holding the six die pictures, as the game's working directory does.
 void copyPictures(const QString& folder) {
     for (int face = 1; face <= 6; ++face)
         QVERIFY(QFile::copy(dieFileName(face), folder + u'/' + dieFileName(face)));
 }
 
+// Puts into folder what "holds" says of imgdie3.bmp (tests/replay/pictures.txt): the die,
+// with its sharp copy or not, another picture, nothing, or the die spoilt in one of six ways.
+void fill(const QString& folder, const QString& holds) {
+    const QString file = QDir(folder).filePath(QStringLiteral("imgdie3.bmp"));
+    if (holds.isEmpty())
+        return;
+    QVERIFY(QFile::copy(sourceFile(QStringLiteral("assets/imgdie3.bmp")), file));
+    QFile picture(file);
+    if (holds == u"die sharp") {
+        QVERIFY(QFile::copy(sourceFile("assets/imgdie3@2x.png"),
+                            QDir(folder).filePath("imgdie3@2x.png")));
+    } else if (holds == u"huge") { // the header claims 60,000 by 60,000: 0x0000EA60 each way
+        QVERIFY(picture.open(QIODevice::ReadWrite) && picture.seek(18));
+        QCOMPARE(picture.write(QByteArray::fromHex("60EA000060EA0000")), 8);
+    } else if (holds == u"empty" || holds == u"cut short") {
+        QVERIFY(picture.resize(holds == u"empty" ? 0 : 1000));
+    } else if (holds != u"die") {
+        QVERIFY(picture.remove());
+        QImage other(7, 5, QImage::Format_RGB32);
+        other.fill(Qt::red);
+        if (holds == u"other")
+            QVERIFY(other.save(file, "BMP"));
+        else if (holds == u"folder")
+            QVERIFY(QDir().mkdir(file));
+        else if (holds == u"pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        else if (holds == u"not a BMP")
+            QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write("GIF89a") == 6);
+    }
+}
+
 } // namespace
 
 class TestReplay : public QObject {
     Q_OBJECT
+    const QString home_ = QDir::currentPath(); // the build folder, with the die pictures
+
 private slots:
+    void cleanup() { QDir::setCurrent(home_); }
+
     void protocol_data() {
         QTest::addColumn<QByteArray>("script");
         QTest::addColumn<int>("status");
@@ -120,6 +146,19 @@ private slots:
         QCOMPARE(run.lines.first()[u"state"][u"widgets"].toObject().size(), 66);
     }
 
+    // pipfall-replay plays and writes the English game whatever the locale asks for.
+    void staysEnglish() {
+        QFile script(sourceFile(QStringLiteral("fuzz/corpus/over-bet-and-game-over.txt")));
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        const QByteArray commands = script.readAll();
+        const QByteArray english = replay(commands, {}, {"LC_ALL=C", "LANGUAGE="}).output;
+        QVERIFY(english.contains(QString(text::OverBet).toUtf8()));
+        for (const QStringList& locale :
+             {QStringList{"LC_ALL=", "LC_MESSAGES=", "LANG=de_DE.UTF-8", "LANGUAGE=de"},
+              QStringList{"LC_ALL=fr_FR.UTF-8", "LANGUAGE=fr:de"}})
+            QCOMPARE(replay(commands, {}, locale).output, english);
+    }
+
     // Through the window's widgets or straight to the table: the same states, byte for byte,
     // for the fuzzer's seed scripts, which click, press and choose everything there is.
     void windowAndTableAgree() {
@@ -142,26 +181,58 @@ private slots:
         }
     }
 
-    // A bad picture stops the driver at the start, naming it and the folder.
-    void badPictureAtStart_data() {
-        QTest::addColumn<QString>("damage");
+    // Where the real picture loader finds a die picture: the working directory first, then the
+    // game's installed data folder, with the sharp copy beside the picture read; what makes a
+    // picture unreadable; and what the player is told when neither folder gives a picture.
+    void load_data() {
+        QTest::addColumn<QString>("here");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QSize>("size"); // 0 by 0: none read
+        QTest::addColumn<bool>("sharp");
         QTest::addColumn<QString>("reason");
-        for (const auto& [damage, reason] :
-             std::initializer_list<std::pair<const char*, const char*>>{
-                 {"missing", "the file is missing"},
-                 {"empty", "it is not a readable BMP picture"},
-                 {"cut short", "the file is cut short"},
-                 {"not a BMP", "it is not a readable BMP picture"},
-                 {"huge", "impossible size of 60000 by 60000"},
-                 {"folder", "it is not a file"},
-                 {"pipe", "it is not a file"}})
-            QTest::newRow(damage) << damage << reason;
+        const QSize die = QImage(sourceFile(QStringLiteral("assets/imgdie3.bmp"))).size();
+        auto cell = [](const QString& text) { return text == u"-" ? QString() : text; };
+        for (const QStringList& r : readRows(QStringLiteral("replay/pictures.txt"), 6))
+            QTest::newRow(qPrintable(r[0])) << cell(r[1]) << cell(r[2])
+                                            << (r[3] == u"die"   ? die
+                                                : r[3] == u"7x5" ? QSize(7, 5)
+                                                                 : QSize(0, 0))
+                                            << (r[4] == u"yes") << cell(r[5]);
     }
+    void load() {
+        QFETCH(QString, here);
+        QFETCH(QString, data);
+        QFETCH(QSize, size);
+        QFETCH(QString, reason);
+        QTemporaryDir working, installed;
+        fill(working.path(), here);
+        fill(installed.path(), data);
+        for (int face : {1, 2, 4, 5, 6}) // the game checks all six faces
+            QVERIFY(
+                QFile::copy(dieFileName(face), QDir(working.path()).filePath(dieFileName(face))));
+        QVERIFY(QDir::setCurrent(working.path()));
+        FilePictureLoader loader(installed.path());
+
+        QString error;
+        QCOMPARE(loader.load(QStringLiteral("imgdie3.bmp"), &error).size(), size);
+        QTEST(!loader.loadSharp(QStringLiteral("imgdie3.bmp")).isNull(), "sharp");
+        if (!size.isEmpty())
+            return;
+        reason.replace(QStringLiteral("DATA"), QDir::toNativeSeparators(installed.path()));
+        QVERIFY2(error.startsWith(reason), qPrintable(error));
+        // The player's message names the picture and the working directory, then why.
+        QCOMPARE(checkDiePictures(loader), diePictureFault(QStringLiteral("imgdie3.bmp"), error));
+        QVERIFY(diePictureFault(QStringLiteral("imgdie3.bmp"), error)
+                    .contains(QDir::toNativeSeparators(working.path())));
+    }
+
+    // A bad picture stops the driver at the start with the player's message, naming it and
+    // the folder.
     void badPictureAtStart() {
-        QFETCH(QString, damage);
         QTemporaryDir folder;
         copyPictures(folder.path());
-        spoil(folder.filePath(dieFileName(3)), damage);
+        QFile picture(folder.filePath(dieFileName(3)));
+        QVERIFY(picture.resize(0));
         const Run run = replay("up udBet\n", folder.path());
         QCOMPARE(run.status, 2);
         QVERIFY(run.lines.isEmpty());
@@ -169,8 +240,8 @@ private slots:
             run.lastError.startsWith(QStringLiteral("line 0: The die picture \"imgdie3.bmp\"")),
             qPrintable(run.lastError));
         QVERIFY(run.lastError.contains(QDir::toNativeSeparators(folder.path())));
-        QFETCH(QString, reason);
-        QVERIFY2(run.lastError.contains(reason), qPrintable(run.lastError));
+        QVERIFY2(run.lastError.contains("it is not a readable BMP picture"),
+                 qPrintable(run.lastError));
     }
 
     // A picture spoilt during play: the roll stops with the fault, nothing is settled, and
@@ -178,8 +249,7 @@ private slots:
     void badPictureInPlay() {
         QTemporaryDir folder;
         copyPictures(folder.path());
-        const QString home = QDir::currentPath();
-        QDir::setCurrent(folder.path());
+        QVERIFY(QDir::setCurrent(folder.path()));
         ReplayEngine engine([](const std::string&) {}, ReplayEngine::Mode::TableOnly);
         QVERIFY(engine.start());
         int n = 0;
@@ -201,7 +271,6 @@ private slots:
         for (const char* line : {"die 2", "click cmdRoll"})
             QVERIFY(engine.runLine(QString::fromLatin1(line), ++n));
         QCOMPARE(t.Bankroll, dollars(104)); // the point made on the first chance, the one lost
-        QDir::setCurrent(home);
     }
 };
 
