@@ -22,6 +22,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Run {
@@ -57,6 +59,13 @@ QString sourceFile(const QString& path) {
     return qEnvironmentVariable("PIPFALL_SOURCE_DIR") + u'/' + path;
 }
 
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
 // A folder holding the six die pictures, as the game's working directory does.
 void copyPictures(const QString& folder) {
     for (int face = 1; face <= 6; ++face)
@@ -66,10 +75,10 @@ void copyPictures(const QString& folder) {
 // Puts into folder what "holds" says of imgdie3.bmp (tests/replay/pictures.txt): the die,
 // with its sharp copy or not, another picture, nothing, or the die spoilt in one of six ways.
 void fill(const QString& folder, const QString& holds) {
-    const QString file = QDir(folder).filePath(QStringLiteral("imgdie3.bmp"));
+    const QString file = QDir(folder).filePath(u"imgdie3.bmp"_s);
     if (holds.isEmpty())
         return;
-    QVERIFY(QFile::copy(sourceFile(QStringLiteral("assets/imgdie3.bmp")), file));
+    QVERIFY(QFile::copy(sourceFile(u"assets/imgdie3.bmp"_s), file));
     QFile picture(file);
     if (holds == u"die sharp") {
         QVERIFY(QFile::copy(sourceFile("assets/imgdie3@2x.png"),
@@ -109,11 +118,11 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("delivered");
         QTest::addColumn<QString>("bankroll");
-        for (const QStringList& c : readRows(QStringLiteral("replay/protocol.txt"), 6)) {
+        for (const QStringList& c : readRows(u"replay/protocol.txt"_s, 6)) {
             const QString script = QString(c[1])
-                                       .replace(QStringLiteral("\\n"), QStringLiteral("\n"))
-                                       .replace(QStringLiteral("\\t"), QStringLiteral("\t"))
-                                       .replace(QStringLiteral("\\r"), QStringLiteral("\r"));
+                                       .replace(u"\\n"_s, u"\n"_s)
+                                       .replace(u"\\t"_s, u"\t"_s)
+                                       .replace(u"\\r"_s, u"\r"_s);
             QTest::newRow(qPrintable(c[0]))
                 << script.toUtf8() << c[2].toInt() << c[3] << c[4] << c[5];
         }
@@ -136,21 +145,19 @@ private slots:
 
     // The table as it opens, against the reviewed record of its whole state.
     void startUpState() {
-        QFile golden(sourceFile(QStringLiteral("tests/golden/startup.json")));
-        QVERIFY(golden.open(QIODevice::ReadOnly));
         const Run run = replay({});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.lines.size(), 1);
-        QCOMPARE(run.lines.first()[u"state"].toObject(),
-                 QJsonDocument::fromJson(golden.readAll()).object());
-        QCOMPARE(run.lines.first()[u"state"][u"widgets"].toObject().size(), 66);
+        const QJsonObject golden =
+            QJsonDocument::fromJson(contents(sourceFile(u"tests/golden/startup.json"_s))).object();
+        QCOMPARE(run.lines.first()[u"state"].toObject(), golden);
+        QCOMPARE(golden[u"widgets"].toObject().size(), 66);
     }
 
     // pipfall-replay plays and writes the English game whatever the locale asks for.
     void staysEnglish() {
-        QFile script(sourceFile(QStringLiteral("fuzz/corpus/over-bet-and-game-over.txt")));
-        QVERIFY(script.open(QIODevice::ReadOnly));
-        const QByteArray commands = script.readAll();
+        const QByteArray commands =
+            contents(sourceFile(u"fuzz/corpus/over-bet-and-game-over.txt"_s));
         const QByteArray english = replay(commands, {}, {"LC_ALL=C", "LANGUAGE="}).output;
         QVERIFY(english.contains(QString(text::OverBet).toUtf8()));
         for (const QStringList& locale :
@@ -162,22 +169,16 @@ private slots:
     // Through the window's widgets or straight to the table: the same states, byte for byte,
     // for the fuzzer's seed scripts, which click, press and choose everything there is.
     void windowAndTableAgree() {
-        QStringList scripts;
         for (const QFileInfo& seed :
-             QDir(sourceFile(QStringLiteral("fuzz/corpus"))).entryInfoList(QDir::Files)) {
-            QFile file(seed.filePath());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            scripts << QString::fromUtf8(file.readAll());
-        }
-        for (const QString& each : scripts) {
+             QDir(sourceFile(u"fuzz/corpus"_s)).entryInfoList(QDir::Files)) {
+            const QString script = QString::fromUtf8(contents(seed.filePath()));
             std::string window, table;
-            QString error;
             runReplay(
-                each, [&window](const std::string& line) { window += line; }, &error);
+                script, [&window](const std::string& line) { window += line; }, nullptr);
             runReplay(
-                each, [&table](const std::string& line) { table += line; }, &error,
+                script, [&table](const std::string& line) { table += line; }, nullptr,
                 ReplayEngine::Mode::TableOnly);
-            QVERIFY(window == table);
+            QVERIFY2(window == table, qPrintable(seed.fileName()));
         }
     }
 
@@ -190,9 +191,9 @@ private slots:
         QTest::addColumn<QSize>("size"); // 0 by 0: none read
         QTest::addColumn<bool>("sharp");
         QTest::addColumn<QString>("reason");
-        const QSize die = QImage(sourceFile(QStringLiteral("assets/imgdie3.bmp"))).size();
+        const QSize die = QImage(sourceFile(u"assets/imgdie3.bmp"_s)).size();
         auto cell = [](const QString& text) { return text == u"-" ? QString() : text; };
-        for (const QStringList& r : readRows(QStringLiteral("replay/pictures.txt"), 6))
+        for (const QStringList& r : readRows(u"replay/pictures.txt"_s, 6))
             QTest::newRow(qPrintable(r[0])) << cell(r[1]) << cell(r[2])
                                             << (r[3] == u"die"   ? die
                                                 : r[3] == u"7x5" ? QSize(7, 5)
@@ -214,34 +215,23 @@ private slots:
         FilePictureLoader loader(installed.path());
 
         QString error;
-        QCOMPARE(loader.load(QStringLiteral("imgdie3.bmp"), &error).size(), size);
-        QTEST(!loader.loadSharp(QStringLiteral("imgdie3.bmp")).isNull(), "sharp");
+        QCOMPARE(loader.load(u"imgdie3.bmp"_s, &error).size(), size);
+        QTEST(!loader.loadSharp(u"imgdie3.bmp"_s).isNull(), "sharp");
         if (!size.isEmpty())
             return;
-        reason.replace(QStringLiteral("DATA"), QDir::toNativeSeparators(installed.path()));
+        reason.replace(u"DATA"_s, QDir::toNativeSeparators(installed.path()));
         QVERIFY2(error.startsWith(reason), qPrintable(error));
         // The player's message names the picture and the working directory, then why.
-        QCOMPARE(checkDiePictures(loader), diePictureFault(QStringLiteral("imgdie3.bmp"), error));
-        QVERIFY(diePictureFault(QStringLiteral("imgdie3.bmp"), error)
-                    .contains(QDir::toNativeSeparators(working.path())));
-    }
-
-    // A bad picture stops the driver at the start with the player's message, naming it and
-    // the folder.
-    void badPictureAtStart() {
-        QTemporaryDir folder;
-        copyPictures(folder.path());
-        QFile picture(folder.filePath(dieFileName(3)));
-        QVERIFY(picture.resize(0));
-        const Run run = replay("up udBet\n", folder.path());
+        const QString fault = diePictureFault(u"imgdie3.bmp"_s, error);
+        QCOMPARE(checkDiePictures(loader), fault);
+        QVERIFY(fault.contains(QDir::toNativeSeparators(working.path())));
+        // A spoilt picture in the working directory stops the driver before its first line.
+        if (here.isEmpty())
+            return;
+        const Run run = replay("up udBet\n", working.path());
         QCOMPARE(run.status, 2);
         QVERIFY(run.lines.isEmpty());
-        QVERIFY2(
-            run.lastError.startsWith(QStringLiteral("line 0: The die picture \"imgdie3.bmp\"")),
-            qPrintable(run.lastError));
-        QVERIFY(run.lastError.contains(QDir::toNativeSeparators(folder.path())));
-        QVERIFY2(run.lastError.contains("it is not a readable BMP picture"),
-                 qPrintable(run.lastError));
+        QCOMPARE(run.lastError, u"line 0: "_s + fault);
     }
 
     // A picture spoilt during play: the roll stops with the fault, nothing is settled, and
@@ -258,16 +248,16 @@ private slots:
             QVERIFY2(engine.runLine(QString::fromLatin1(line), ++n), qPrintable(engine.error()));
         const Table& t = engine.table();
         QCOMPARE(t.Bankroll, dollars(94));
-        QVERIFY(QFile::rename(dieFileName(4), QStringLiteral("away.bmp")));
-        QVERIFY(engine.runLine(QStringLiteral("die 4"), ++n));
-        QVERIFY(!engine.runLine(QStringLiteral("click cmdRoll"), ++n));
+        QVERIFY(QFile::rename(dieFileName(4), u"away.bmp"_s));
+        QVERIFY(engine.runLine(u"die 4"_s, ++n));
+        QVERIFY(!engine.runLine(u"click cmdRoll"_s, ++n));
         QVERIFY(engine.error().endsWith(text::DieNotRolled));
         QCOMPARE(t.Bankroll, dollars(94));
         QCOMPARE(t.Point, 2);
         QCOMPARE(t.PointRolls, 0);
         QCOMPARE(t.oneRollSpot(4), (OneRollSpot{OneRollSpot::Bet::Placed, dollars(1), false}));
         QCOMPARE(t.face(), 2);
-        QVERIFY(QFile::rename(QStringLiteral("away.bmp"), dieFileName(4)));
+        QVERIFY(QFile::rename(u"away.bmp"_s, dieFileName(4)));
         for (const char* line : {"die 2", "click cmdRoll"})
             QVERIFY(engine.runLine(QString::fromLatin1(line), ++n));
         QCOMPARE(t.Bankroll, dollars(104)); // the point made on the first chance, the one lost
