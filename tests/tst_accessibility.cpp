@@ -3,6 +3,7 @@
 // the keyboard focus goes.
 
 #include "replay/replay.h"
+#include "support/moves.h"
 #include "support/rows.h"
 #include "table/table.h"
 #include "ui/accessibility.h"
@@ -17,25 +18,14 @@
 
 namespace {
 
-// Runs one move for the replay engine, or "bankroll N": the money set directly, as a test
-// arranges a bankroll that play would take too long to reach.
-bool runMove(ReplayEngine& engine, const QString& move, int n) {
-    const QStringList words = move.split(u' ', Qt::SkipEmptyParts);
-    if (words.size() == 2 && words[0] == u"bankroll") {
-        engine.table().Bankroll = Currency::fromDollars(words[1].toLongLong());
-        return true;
-    }
-    return engine.runLine(move, n);
-}
-
-// The table window after the moves, separated by ";".
+// The table window after the moves (tests/support/moves.h).
 struct Played {
     ReplayEngine engine{[](const std::string&) {}};
     explicit Played(const QString& moves) {
         QVERIFY(engine.start());
         int n = 0;
-        for (const QString& move : moves.split(u';', Qt::SkipEmptyParts)) {
-            QVERIFY2(runMove(engine, move.trimmed(), ++n), qPrintable(engine.error()));
+        for (const QString& line : linesOf(moves)) {
+            QVERIFY2(playLine(engine, line, ++n), qPrintable(engine.error()));
             QCoreApplication::processEvents(); // the window settles after every action
         }
     }
@@ -52,15 +42,6 @@ struct Played {
     }
 };
 
-const QString kWinOnFour =
-    QStringLiteral("up udBet; click cmdOneRoll; up udOneRoll(4); "
-                   "up udOneRoll(4); click cmdEnterOR; die 4; click cmdRoll");
-
-// The moves of a row, %WIN4 standing for a one-roll bet won on four.
-QString withMoves(QString moves) {
-    return moves.replace(QStringLiteral("%WIN4"), kWinOnFour);
-}
-
 // The fewest pixels a focus mark changes to be seen at a glance: the dotted frame of the
 // smallest stop, a one-roll spot, changes 32.
 constexpr int kClearFocusMark = 32;
@@ -76,7 +57,7 @@ private slots:
         QTest::addColumn<QString>("name");
         for (const QStringList& row : readRows(QStringLiteral("accessibility/names.txt"), 3))
             QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[2]))
-                << withMoves(row[0]) << row[1] << row[2];
+                << row[0] << row[1] << row[2];
     }
     void names() {
         QFETCH(QString, moves);
@@ -95,16 +76,16 @@ private slots:
         QTest::addColumn<QString>("said");
         for (const QStringList& row :
              readRows(QStringLiteral("accessibility/announcements.txt"), 3))
-            QTest::newRow(qPrintable(row[0])) << withMoves(row[1]) << row[2].simplified();
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2].simplified();
     }
     void announcements() {
         QFETCH(QString, moves);
         Played t({});
         QSignalSpy spy(t.engine.window()->announcer(), &Announcer::announced);
         int n = 0;
-        for (const QString& move : moves.split(u';', Qt::SkipEmptyParts)) {
+        for (const QString& line : linesOf(moves)) {
             const int before = static_cast<int>(spy.size());
-            QVERIFY2(runMove(t.engine, move.trimmed(), ++n), qPrintable(t.engine.error()));
+            QVERIFY2(playLine(t.engine, line, ++n), qPrintable(t.engine.error()));
             QCoreApplication::processEvents();
             QVERIFY(spy.size() <= before + 1); // one announcement at most for each action
         }
@@ -142,8 +123,7 @@ private slots:
         QTest::addColumn<QString>("bankroll");
         QTest::addColumn<QString>("focus");
         for (const QStringList& row : readRows(QStringLiteral("accessibility/keys.txt"), 6))
-            QTest::newRow(qPrintable(row[0]))
-                << withMoves(row[1]) << row[2] << row[3] << row[4] << row[5];
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4] << row[5];
     }
     void keys() {
         QFETCH(QString, moves);
@@ -197,7 +177,7 @@ private slots:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("stops");
         for (const QStringList& row : readRows(QStringLiteral("accessibility/focus-stops.txt"), 3))
-            QTest::newRow(qPrintable(row[0])) << withMoves(row[1]) << row[2];
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
     }
     void focusStops() {
         QFETCH(QString, moves);

@@ -1,15 +1,11 @@
 // The game's rules as scenarios played on the table alone by the replay engine: each a name,
-// a script and the facts its end state must show. They live in tests/rules/*.txt:
+// its moves and the facts its end state must show. They live in tests/rules/*.txt, as rows
+// (tests/support/rows.h):
 //
-//   NAME                       (a line that starts the scenario)
-//       SCRIPT                 steps separated by ';'
-//       FACTS                  KEY=VALUE separated by ';' (more indented lines add facts)
-//   let NAME = TEXT            %NAME anywhere later stands for TEXT
+//   NAME | MOVES | FACTS      MOVES as tests/support/moves.h reads them; FACTS KEY=VALUE
+//                            separated by ';'
 //
-// A step is a line for the replay engine, or: "roll F G ..." (each face queued, then "Roll
-// Die" clicked); "bankroll B [bet N]" (the money set directly, a bet of N already charged);
-// "assign UPDOWN N" (the value set from code, as Bet max sets it). Every command must reach the
-// table unless the facts say "delivered=false".
+// Every command must reach the table unless the facts say "delivered=false".
 //
 // A KEY is a variable (Bankroll, Point...) or one of the table's facts, read from the table
 // itself: face; standing (playing, over, broken); info, result, rebet (the notice lblinfo,
@@ -26,10 +22,10 @@
 
 #include "replay/replay.h"
 #include "replay/state.h"
+#include "support/moves.h"
 #include "support/rows.h"
 #include "table/table.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -164,55 +160,32 @@ QString factValue(const Outcome& o, const QString& key) {
     return at(state, key);
 }
 
-// Plays the script; the commands' lines are checked by the facts.
-Outcome play(const QString& script, bool mayMiss) {
+QJsonObject jsonOf(const std::string& line) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+}
+
+// Plays the moves; the commands' lines are checked by the facts.
+Outcome play(const QString& moves, bool mayMiss) {
     std::string last;
     ReplayEngine engine([&last](const std::string& line) { last = line; },
                         ReplayEngine::Mode::TableOnly);
     Outcome o;
     if (!engine.start())
         return {{}, {}, engine.error(), {}};
-    Table& t = engine.table();
-    QStringList lines;
     int n = 0; // the script's line number, as the replay counts it
-    for (const QString& step : script.split(u';', Qt::SkipEmptyParts)) {
-        const QStringList word = step.simplified().split(u' ');
-        auto arrange = [&](const std::function<void(TableControls&)>& change) {
-            o.before = QJsonDocument::fromJson(QByteArray::fromStdString(stateJson(t))).object();
-            engine.act(step, [&change](Table& table) { change(table.controls()); });
-            o.line = QJsonDocument::fromJson(QByteArray::fromStdString(last)).object();
-        };
-        if (word[0] == u"roll") {
-            for (const QString& face : word.mid(1))
-                lines << QStringLiteral("die ") + face << QStringLiteral("click cmdRoll");
-        } else if (word[0] == u"bankroll") {
-            arrange([&](TableControls& w) {
-                Currency::fromText(word[1], &t.Bankroll);
-                t.PrevBet = word.size() > 3 ? word[3].toInt() : 0;
-                w.udBet.setValue(t.PrevBet);
-                t.show();
-            });
-        } else if (word[0] == u"assign") {
-            arrange([&](TableControls& w) {
-                std::get<UpDown*>(w.at(*controlNamed(word[1])))->setValue(word[2].toInt());
-            });
-        } else {
-            lines << step.trimmed();
+    for (const QString& line : linesOf(moves)) {
+        o.before = jsonOf(stateJson(engine.table()));
+        if (!playLine(engine, line, ++n)) {
+            o.error = engine.error().section(u':', 0, 0);
+            return o;
         }
-        for (const QString& line : std::exchange(lines, {})) {
-            o.before = QJsonDocument::fromJson(QByteArray::fromStdString(stateJson(t))).object();
-            if (!engine.runLine(line, ++n)) {
-                o.error = engine.error().section(u':', 0, 0);
-                return o;
-            }
-            if (line.startsWith(u"die"))
-                continue;
-            o.line = QJsonDocument::fromJson(QByteArray::fromStdString(last)).object();
-            if (!mayMiss && !o.line[u"delivered"].toBool())
-                return {o.line, o.before, QStringLiteral("not delivered: ") + line, {}};
-        }
+        if (line.startsWith(u"die "))
+            continue;
+        o.line = jsonOf(last);
+        if (!mayMiss && !o.line[u"delivered"].toBool())
+            return {o.line, o.before, QStringLiteral("not delivered: ") + line, {}};
     }
-    o.facts = factsOf(t);
+    o.facts = factsOf(engine.table());
     return o;
 }
 
@@ -222,58 +195,23 @@ class TestRules : public QObject {
     Q_OBJECT
 private slots:
     void scenarios_data() {
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("facts");
-        const QDir dir(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + QStringLiteral("/tests/rules"));
-        const QStringList files = dir.entryList({QStringLiteral("*.txt")});
-        QVERIFY(!files.isEmpty());
-        for (const QString& file : files) {
-            QFile in(dir.filePath(file));
-            QVERIFY(in.open(QIODevice::ReadOnly | QIODevice::Text));
-            QHash<QString, QString> lets;
-            QString name, script, facts;
-            auto flush = [&] {
-                if (!name.isEmpty())
-                    QTest::addRow("%s: %s", qPrintable(file.chopped(4)), qPrintable(name))
-                        << script << facts;
-                name.clear();
-            };
-            for (QString line : QString::fromUtf8(in.readAll()).split(u'\n')) {
-                QStringList names = lets.keys(); // the longest first: %ON3AND6 before %ON3
-                std::sort(names.begin(), names.end(),
-                          [](const QString& a, const QString& b) { return a.size() > b.size(); });
-                for (const QString& let : names)
-                    line.replace(u'%' + let, lets[let]);
-                if (line.trimmed().isEmpty() || line.startsWith(u'#'))
-                    continue;
-                if (line.startsWith(u"let ")) {
-                    flush();
-                    lets.insert(line.section(u' ', 1, 1), line.section(QStringLiteral(" = "), 1));
-                } else if (!line.startsWith(u' ')) {
-                    flush();
-                    name = line;
-                    script.clear();
-                    facts.clear();
-                } else if (script.isEmpty()) {
-                    script = line.trimmed();
-                } else {
-                    facts += u';' + line.trimmed();
-                }
-            }
-            flush();
-        }
+        for (const char* file : {"passline", "oneroll"})
+            for (const QStringList& row : readRows(QStringLiteral("rules/%1.txt").arg(file), 3))
+                QTest::addRow("%s: %s", file, qPrintable(row[0])) << row[1] << row[2];
     }
 
     void scenarios() {
-        QFETCH(QString, script);
+        QFETCH(QString, moves);
         QFETCH(QString, facts);
-        const Outcome o = play(script, facts.contains(QStringLiteral("delivered=false")));
+        const Outcome o = play(moves, facts.contains(QStringLiteral("delivered=false")));
         QStringList wrong;
         if (!o.error.isEmpty() && !facts.contains(u"error="))
             wrong << o.error;
         for (const QString& fact : facts.split(u';', Qt::SkipEmptyParts)) {
             const QString key = fact.section(u'=', 0, 0).trimmed();
-            const QString want = withTexts(fact.section(u'=', 1));
+            const QString want = fact.section(u'=', 1);
             if (const QString found = factValue(o, key); found != want)
                 wrong << QStringLiteral("%1: \"%2\", not \"%3\"").arg(key, found, want);
         }

@@ -5,21 +5,45 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 QList<QStringList> readRows(const QString& path, int columns) {
     QFile file(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + QStringLiteral("/tests/") + path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read %s", qPrintable(file.fileName()));
     QList<QStringList> rows;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        QStringList cells = line.split(QStringLiteral(" | "));
-        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
-            continue;
+    QList<std::pair<QString, QString>> lets; // the longest name first: %ON3AND6 before %ON3
+    QString row;
+    auto finish = [&] {
+        if (row.isNull())
+            return;
+        QStringList cells = row.split(QStringLiteral(" | "));
         if (cells.size() != columns)
-            qFatal("%s: not %d cells: %s", qPrintable(path), columns, qPrintable(line));
+            qFatal("%s: not %d cells: %s", qPrintable(path), columns, qPrintable(row));
         for (QString& cell : cells)
             cell = withTexts(cell.trimmed());
         rows << cells;
+        row = QString();
+    };
+    for (QString line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        for (const auto& [name, text] : lets)
+            line.replace(u'%' + name, text);
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(QStringLiteral("    ")) && !row.isNull()) {
+            row += u' ' + line.trimmed();
+            continue;
+        }
+        finish();
+        if (!line.startsWith(QStringLiteral("let "))) {
+            row = line;
+            continue;
+        }
+        lets.emplaceBack(line.section(u' ', 1, 1), line.section(QStringLiteral(" = "), 1));
+        std::sort(lets.begin(), lets.end(),
+                  [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
     }
+    finish();
     return rows;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 // Tables of test cases kept as text under tests/: one row a line, the columns separated by
-// " | "; blank lines and lines starting with '#' are skipped. ${Name} in a cell stands for
-// the program's text of that name, so that no test retypes a message.
+// " | "; a line indented by four blanks or more goes on with the row above it. Blank lines
+// and lines starting with '#' are skipped. "let NAME = TEXT" makes %NAME stand for TEXT in
+// the lines below it, and ${Name} in a cell stands for the program's text of that name, so
+// that no test retypes a message.
 
 #include <QList>
 #include <QStringList>

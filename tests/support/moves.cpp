@@ -1,0 +1,37 @@
+#include "support/moves.h"
+
+#include "replay/replay.h"
+#include "table/table.h"
+
+QStringList linesOf(const QString& moves) {
+    QStringList lines;
+    for (const QString& move : moves.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList words = move.simplified().split(u' ');
+        if (words[0] != u"roll") {
+            lines << move.trimmed();
+            continue;
+        }
+        for (const QString& face : words.mid(1))
+            lines << QStringLiteral("die ") + face << QStringLiteral("click cmdRoll");
+    }
+    return lines;
+}
+
+bool playLine(ReplayEngine& engine, const QString& line, int number) {
+    const QStringList words = line.simplified().split(u' ');
+    if (words[0] == u"bankroll") {
+        engine.act(line, [&words](Table& t) {
+            Currency::fromText(words[1], &t.Bankroll);
+            t.PrevBet = words.size() > 3 ? words[3].toInt() : 0;
+            t.controls().udBet.setValue(t.PrevBet);
+            t.show();
+        });
+    } else if (words[0] == u"assign") {
+        engine.act(line, [&words](Table& t) {
+            std::get<UpDown*>(t.controls().at(*controlNamed(words[1])))->setValue(words[2].toInt());
+        });
+    } else {
+        return engine.runLine(line, number);
+    }
+    return true;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// A test's moves on the table, separated by ';': lines for the replay engine, or
+//   roll F G ...        each face queued, then Roll Die clicked
+//   bankroll B [bet N]  the bankroll set directly, a bet of N already charged: money that
+//                       play would take long to reach
+//   assign UPDOWN N     the up-down's value set from code, as Bet max sets it
+
+#include <QStringList>
+
+class ReplayEngine;
+
+// The lines that play the moves, each "roll" unfolded into its dice and clicks.
+QStringList linesOf(const QString& moves);
+
+// Plays one line on the engine's table; false, with the engine's error, when it fails.
+bool playLine(ReplayEngine& engine, const QString& line, int number);
