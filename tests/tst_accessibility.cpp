@@ -51,14 +51,7 @@ constexpr int kClearFocusMark = 32;
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
-    void names_data() {
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("name");
-        for (const QStringList& row : readRows(QStringLiteral("accessibility/names.txt"), 3))
-            QTest::addRow("%s: %s", qPrintable(row[1]), qPrintable(row[2]))
-                << row[0] << row[1] << row[2];
-    }
+    void names_data() { addRows("accessibility/names.txt", {"moves", "widget", "name"}); }
     void names() {
         QFETCH(QString, moves);
         QFETCH(QString, widget);
@@ -71,13 +64,7 @@ private slots:
     }
 
     // After each action the announcer, a notification, says once what the action did.
-    void announcements_data() {
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("said");
-        for (const QStringList& row :
-             readRows(QStringLiteral("accessibility/announcements.txt"), 3))
-            QTest::newRow(qPrintable(row[0])) << row[1] << row[2].simplified();
-    }
+    void announcements_data() { addRows("accessibility/announcements.txt", {"", "moves", "said"}); }
     void announcements() {
         QFETCH(QString, moves);
         Played t({});
@@ -93,8 +80,9 @@ private slots:
         QAccessibleInterface* reader =
             QAccessible::queryAccessibleInterface(t.engine.window()->announcer());
         QCOMPARE(reader->role(), QAccessible::Notification);
-        QTEST(reader->text(QAccessible::Name), "said");
-        QTEST(spy.last().first().toString(), "said");
+        QFETCH(QString, said);
+        QCOMPARE(reader->text(QAccessible::Name), said.simplified());
+        QCOMPARE(spy.last().first().toString(), said.simplified());
     }
 
     // While the player sets the bet with its up-down, which says the amount, neither the bet nor
@@ -117,13 +105,7 @@ private slots:
     }
 
     void keys_data() {
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("bankroll");
-        QTest::addColumn<QString>("focus");
-        for (const QStringList& row : readRows(QStringLiteral("accessibility/keys.txt"), 6))
-            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4] << row[5];
+        addRows("accessibility/keys.txt", {"", "moves", "widget", "keys", "bankroll", "focus"});
     }
     void keys() {
         QFETCH(QString, moves);
@@ -173,12 +155,7 @@ private slots:
     }
 
     // Tab goes round every focus stop of the table (tests/accessibility/focus-stops.txt).
-    void focusStops_data() {
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("stops");
-        for (const QStringList& row : readRows(QStringLiteral("accessibility/focus-stops.txt"), 3))
-            QTest::newRow(qPrintable(row[0])) << row[1] << row[2];
-    }
+    void focusStops_data() { addRows("accessibility/focus-stops.txt", {"", "moves", "stops"}); }
     void focusStops() {
         QFETCH(QString, moves);
         Played t(moves);

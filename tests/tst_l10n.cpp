@@ -192,19 +192,12 @@ private slots:
     // The check finds a caption that does not fit: each of the clips listed, put into its
     // widget of the table window, loses ink.
     void findsClips_data() {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<bool>("focus");
-        QTest::addColumn<QString>("text");
-        for (const QStringList& row : readRows("l10n/clipping.txt", 5))
-            QTest::addRow("%s %s: %s", qPrintable(row[0]), qPrintable(row[1]),
-                          qPrintable(row[4].simplified().left(40)))
-                << row[1] << row[2] << (row[3] == u"focus") << row[4];
+        addRows("l10n/clipping.txt", {"language", "widget", "size", "focus", "text"});
     }
     void findsClips() {
         QFETCH(QString, widget);
         QFETCH(QString, size);
-        QFETCH(bool, focus);
+        QFETCH(QString, focus);
         QFETCH(QString, text);
         ReplayEngine engine([](const std::string&) {});
         QVERIFY(engine.start());
@@ -214,7 +207,7 @@ private slots:
             font.size = size == u"-" ? font.size : size.toDouble();
             label->control().setFont(font);
             label->control().setCaption(text);
-            label->setFocusPolicy(focus ? Qt::TabFocus : Qt::NoFocus);
+            label->setFocusPolicy(focus == u"focus" ? Qt::TabFocus : Qt::NoFocus);
         } else {
             static_cast<ButtonView*>(view)->setText(text);
         }
@@ -298,43 +291,35 @@ private slots:
 
     // Captions wrap into the lines the player sees, blanks as the captions set them.
     void wrapping_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("width"); // 0: just the width of the first line
-        QTest::addColumn<QStringList>("lines");
+        addRows("l10n/wrapping.txt", {"", "caption", "width", "lines"});
         // The about panel: runs of blanks push the name and the version onto lines of their
         // own, and the version keeps its double blank.
-        QTest::newRow("about panel") << QString(startUpRow(ControlId::lblabout).caption)
-                                     << tableRow(ControlId::lblabout).geometry[2] / 15
-                                     << QStringList{{}, "Pipfall", "Version  1.1"};
-        for (const QStringList& row : readRows("l10n/wrapping.txt", 4))
-            QTest::newRow(qPrintable(row[0]))
-                << row[1] << row[2].toInt() << row[3].split(QStringLiteral(" / "));
+        QTest::newRow("about panel")
+            << QString(startUpRow(ControlId::lblabout).caption)
+            << QString::number(tableRow(ControlId::lblabout).geometry[2] / 15)
+            << " / Pipfall / Version  1.1";
     }
     void wrapping() {
         QFETCH(QString, caption);
-        QFETCH(int, width);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, width);
+        QFETCH(QString, lines);
         const QFontMetrics metrics(drawingFont({QStringLiteral("Arial"), 12, true}));
-        if (width == 0)
-            width = metrics.horizontalAdvance(lines.first());
-        QTEST(wrapCaption(caption, metrics, width), "lines");
+        const QStringList wrapped = lines.split(u" / "_s);
+        const int room = width == u"0" ? metrics.horizontalAdvance(wrapped.first()) : width.toInt();
+        QCOMPARE(wrapCaption(caption, metrics, room), wrapped);
     }
 
     // The locale of messages and the UI languages choose; English when they ask for it first,
     // for none that the game speaks, or in the C locale.
     void chooseLanguage_data() {
-        QTest::addColumn<QString>("messages");
-        QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<QString>("chosen");
-        for (const QStringList& row : readRows("l10n/languages.txt", 3))
-            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
-                << row[0] << row[1].split(u',') << (row[2] == u"-" ? QString() : row[2]);
+        addRows("l10n/languages.txt", {"messages", "uiLanguages", "chosen"});
     }
     void chooseLanguage() {
         QFETCH(QString, messages);
-        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, uiLanguages);
         QFETCH(QString, chosen);
-        QCOMPARE(::chooseLanguage(messages, uiLanguages), chosen);
+        QCOMPARE(::chooseLanguage(messages, uiLanguages.split(u',')),
+                 chosen == u"-" ? QString() : chosen);
     }
 };
 

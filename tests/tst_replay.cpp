@@ -76,7 +76,7 @@ void copyPictures(const QString& folder) {
 // with its sharp copy or not, another picture, nothing, or the die spoilt in one of six ways.
 void fill(const QString& folder, const QString& holds) {
     const QString file = QDir(folder).filePath(u"imgdie3.bmp"_s);
-    if (holds.isEmpty())
+    if (holds == u"-")
         return;
     QVERIFY(QFile::copy(sourceFile(u"assets/imgdie3.bmp"_s), file));
     QFile picture(file);
@@ -113,24 +113,17 @@ private slots:
     void cleanup() { QDir::setCurrent(home_); }
 
     void protocol_data() {
-        QTest::addColumn<QByteArray>("script");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QString>("delivered");
-        QTest::addColumn<QString>("bankroll");
-        for (const QStringList& c : readRows(u"replay/protocol.txt"_s, 6)) {
-            const QString script = QString(c[1])
-                                       .replace(u"\\n"_s, u"\n"_s)
-                                       .replace(u"\\t"_s, u"\t"_s)
-                                       .replace(u"\\r"_s, u"\r"_s);
-            QTest::newRow(qPrintable(c[0]))
-                << script.toUtf8() << c[2].toInt() << c[3] << c[4] << c[5];
-        }
+        addRows(u"replay/protocol.txt"_s,
+                {"", "script", "status", "error", "delivered", "bankroll"});
     }
     void protocol() {
-        QFETCH(QByteArray, script);
-        const Run run = replay(script);
-        QTEST(run.status, "status");
+        QFETCH(QString, script);
+        const Run run = replay(script.replace(u"\\n"_s, u"\n"_s)
+                                   .replace(u"\\t"_s, u"\t"_s)
+                                   .replace(u"\\r"_s, u"\r"_s)
+                                   .toUtf8());
+        QFETCH(QString, status);
+        QCOMPARE(run.status, status.toInt());
         QFETCH(QString, error);
         if (!error.isEmpty())
             QCOMPARE(run.lastError, error);
@@ -186,25 +179,16 @@ private slots:
     // game's installed data folder, with the sharp copy beside the picture read; what makes a
     // picture unreadable; and what the player is told when neither folder gives a picture.
     void load_data() {
-        QTest::addColumn<QString>("here");
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QSize>("size"); // 0 by 0: none read
-        QTest::addColumn<bool>("sharp");
-        QTest::addColumn<QString>("reason");
-        const QSize die = QImage(sourceFile(u"assets/imgdie3.bmp"_s)).size();
-        auto cell = [](const QString& text) { return text == u"-" ? QString() : text; };
-        for (const QStringList& r : readRows(u"replay/pictures.txt"_s, 6))
-            QTest::newRow(qPrintable(r[0])) << cell(r[1]) << cell(r[2])
-                                            << (r[3] == u"die"   ? die
-                                                : r[3] == u"7x5" ? QSize(7, 5)
-                                                                 : QSize(0, 0))
-                                            << (r[4] == u"yes") << cell(r[5]);
+        addRows(u"replay/pictures.txt"_s, {"", "here", "data", "read", "sharp", "reason"});
     }
     void load() {
         QFETCH(QString, here);
         QFETCH(QString, data);
-        QFETCH(QSize, size);
+        QFETCH(QString, read);
         QFETCH(QString, reason);
+        const QSize size = read == u"die"   ? QImage(sourceFile(u"assets/imgdie3.bmp"_s)).size()
+                           : read == u"7x5" ? QSize(7, 5)
+                                            : QSize(0, 0);
         QTemporaryDir working, installed;
         fill(working.path(), here);
         fill(installed.path(), data);
@@ -216,7 +200,8 @@ private slots:
 
         QString error;
         QCOMPARE(loader.load(u"imgdie3.bmp"_s, &error).size(), size);
-        QTEST(!loader.loadSharp(u"imgdie3.bmp"_s).isNull(), "sharp");
+        QFETCH(QString, sharp);
+        QCOMPARE(!loader.loadSharp(u"imgdie3.bmp"_s).isNull(), sharp == u"yes");
         if (!size.isEmpty())
             return;
         reason.replace(u"DATA"_s, QDir::toNativeSeparators(installed.path()));
@@ -226,7 +211,7 @@ private slots:
         QCOMPARE(checkDiePictures(loader), fault);
         QVERIFY(fault.contains(QDir::toNativeSeparators(working.path())));
         // A spoilt picture in the working directory stops the driver before its first line.
-        if (here.isEmpty())
+        if (here == u"-")
             return;
         const Run run = replay("up udBet\n", working.path());
         QCOMPARE(run.status, 2);

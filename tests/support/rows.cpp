@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <algorithm>
 
@@ -45,6 +46,18 @@ QList<QStringList> readRows(const QString& path, int columns) {
     }
     finish();
     return rows;
+}
+
+void addRows(const QString& path, std::initializer_list<const char*> columns) {
+    const bool named = (*columns.begin())[0] == '\0';
+    for (const char* column : columns)
+        if (column[0] != '\0')
+            QTest::addColumn<QString>(column);
+    for (const QStringList& row : readRows(path, static_cast<int>(columns.size()))) {
+        QTestData& data = QTest::newRow(qPrintable(named ? row[0] : row.join(u" | ").left(72)));
+        for (qsizetype i = named ? 1 : 0; i < row.size(); ++i)
+            data << row[i];
+    }
 }
 
 QString withTexts(QString text) {

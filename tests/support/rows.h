@@ -9,8 +9,15 @@
 #include <QList>
 #include <QStringList>
 
+#include <initializer_list>
+
 // The rows of tests/PATH, each with exactly the given number of cells, trimmed.
 QList<QStringList> readRows(const QString& path, int columns);
+
+// Fills the Qt Test data table with tests/PATH: a QString column for each name given (string
+// literals, which Qt Test keeps), one a cell, and a row for each row of the file. A row is
+// named by its first cell where that column's name is empty, else by its cells.
+void addRows(const QString& path, std::initializer_list<const char*> columns);
 
 // The text with every ${Name} replaced by the program's text of that name.
 QString withTexts(QString text);
