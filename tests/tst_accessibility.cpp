@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The table window after the moves (tests/support/moves.h).
@@ -59,7 +61,7 @@ private slots:
         QAccessibleInterface* reader = t.reader(widget);
         QString said = reader->text(QAccessible::Name);
         if (QAccessibleTextInterface* text = reader->textInterface())
-            said += QStringLiteral(" = ") + text->text(0, text->characterCount());
+            said += u" = "_s + text->text(0, text->characterCount());
         QTEST(said, "name");
     }
 
@@ -92,16 +94,15 @@ private slots:
         Played t({});
         FrmCPF* window = t.active();
         QVERIFY(window != nullptr);
-        window->widget(QStringLiteral("udBet"))->setFocus();
+        window->widget(u"udBet"_s)->setFocus();
         QSignalSpy spy(window->announcer(), &Announcer::announced);
-        QTest::keyClick(window->widget(QStringLiteral("udBet")), Qt::Key_Up);
+        QTest::keyClick(window->widget(u"udBet"_s), Qt::Key_Up);
         QCoreApplication::processEvents();
         QCOMPARE(spy.size(), 0);
-        QVERIFY(t.engine.runLine(QStringLiteral("click mnu20"), 1));
+        QVERIFY(t.engine.runLine(u"click mnu20"_s, 1));
         QCoreApplication::processEvents();
         QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.last().first().toString(),
-                 QStringLiteral("New bankroll. Bankroll, 20 dollars."));
+        QCOMPARE(spy.last().first().toString(), u"New bankroll. Bankroll, 20 dollars."_s);
     }
 
     void keys_data() {
@@ -140,10 +141,9 @@ private slots:
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QString focused = target->objectName();
         if (menu != nullptr) {
-            focused =
-                menu->objectName() + QStringLiteral(": ") + menu->activeAction()->objectName();
+            focused = menu->objectName() + u": "_s + menu->activeAction()->objectName();
         } else if (target == bar) {
-            focused = QStringLiteral("menu bar: ") + bar->activeAction()->objectName();
+            focused = u"menu bar: "_s + bar->activeAction()->objectName();
             const QRect place = bar->actionGeometry(bar->activeAction());
             QVERIFY2(bar->grab(place).toImage() != plain.copy(place),
                      "the menu bar holds the keys unseen");
@@ -182,10 +182,8 @@ private slots:
                 for (int x = 0; x < marked.width(); ++x)
                     changed += marked.pixel(x, y) != plain.pixel(x, y);
             qInfo("%s: focus mark changes %d px", qPrintable(name), changed);
-            QVERIFY2(
-                changed >= kClearFocusMark,
-                qPrintable(
-                    QStringLiteral("%1's focus mark changes only %2 px").arg(name).arg(changed)));
+            QVERIFY2(changed >= kClearFocusMark,
+                     qPrintable(u"%1's focus mark changes only %2 px"_s.arg(name).arg(changed)));
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         // The chain is a circle: compare it from the first stop of the expected order.
@@ -204,7 +202,7 @@ private slots:
         QCOMPARE(value->maximumValue().toInt(), 500);
         value->setCurrentValue(12); // to the nearest step
         QCOMPARE(value->currentValue().toInt(), 10);
-        QCOMPARE(t.bankroll(), QStringLiteral("90"));
+        QCOMPARE(t.bankroll(), u"90"_s);
     }
 };
 

@@ -169,7 +169,7 @@ class TestL10n : public QObject {
 
 private slots:
     void initTestCase() {
-        const QFontInfo face(drawingFont({QStringLiteral("Arial"), 12, true}));
+        const QFontInfo face(drawingFont({u"Arial"_s, 12, true}));
         QVERIFY2(face.family() == u"Liberation Sans", "fonts-liberation stands in for Arial");
         QCOMPARE(shippedLanguages(), QStringList({"de", "fr"}));
     }
@@ -248,7 +248,7 @@ private slots:
                 if (QString::fromUtf8(text.source).contains(QRegularExpression("[A-Za-z]")))
                     QVERIFY2(!built.translate(text.context, text.source).isEmpty(), text.source);
         }
-        { const GameLanguage earlier(QStringLiteral("de")); }
+        { const GameLanguage earlier(u"de"_s); }
         const GameLanguage spoken(code == u"C" ? QString() : code);
         ReplayEngine engine([](const std::string&) {}, ReplayEngine::Mode::Window);
         QVERIFY2(engine.start(), qPrintable(engine.error()));
@@ -303,7 +303,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, width);
         QFETCH(QString, lines);
-        const QFontMetrics metrics(drawingFont({QStringLiteral("Arial"), 12, true}));
+        const QFontMetrics metrics(drawingFont({u"Arial"_s, 12, true}));
         const QStringList wrapped = lines.split(u" / "_s);
         const int room = width == u"0" ? metrics.horizontalAdvance(wrapped.first()) : width.toInt();
         QCOMPARE(wrapCaption(caption, metrics, room), wrapped);

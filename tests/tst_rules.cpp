@@ -32,6 +32,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Outcome {
@@ -42,7 +44,7 @@ struct Outcome {
 };
 
 QString yes(bool fact) {
-    return fact ? QStringLiteral("true") : QStringLiteral("false");
+    return fact ? u"true"_s : u"false"_s;
 }
 
 QHash<QString, QString> factsOf(const Table& t) {
@@ -52,7 +54,7 @@ QHash<QString, QString> factsOf(const Table& t) {
         const OneRollSpot& spot = t.oneRollSpot(i);
         money += spot.stake;
         if (spot.bet == OneRollSpot::Bet::None)
-            spots << (spot.justRolled ? QStringLiteral("*") : QStringLiteral("-"));
+            spots << (spot.justRolled ? u"*"_s : u"-"_s);
         else
             spots << spot.stake.toText() + (spot.bet == OneRollSpot::Bet::Winner ? "!" : "");
     }
@@ -90,7 +92,7 @@ QString at(const QJsonObject& state, const QString& key) {
     auto each = [&](auto describe) {
         QStringList parts;
         for (int i = 1; i <= 6; ++i)
-            parts << describe(QStringLiteral("(%1)").arg(i));
+            parts << describe(u"(%1)"_s.arg(i));
         return parts.join(u' ');
     };
     if (key == u"shown")
@@ -104,8 +106,8 @@ QString at(const QJsonObject& state, const QString& key) {
                       "enabled");
     if (key == u"amounts")
         return each([&](const QString& i) {
-            const QString value = textOf(widgets[QStringLiteral("udOneRoll") + i][u"value"]);
-            const QString text = widgets[QStringLiteral("txtOneRoll") + i][u"text"].toString();
+            const QString value = textOf(widgets[u"udOneRoll"_s + i][u"value"]);
+            const QString text = widgets[u"txtOneRoll"_s + i][u"text"].toString();
             return text == value ? value : value + u'/' + text;
         });
     if (key == u"panel") {
@@ -113,10 +115,10 @@ QString at(const QJsonObject& state, const QString& key) {
         for (const char* name : {"lblOneRoll", "txtOneRoll", "udOneRoll"})
             open += each([&](const QString& i) {
                         return textOf(widgets[QLatin1String(name) + i][u"visible"]);
-                    }).count(QStringLiteral("true"));
+                    }).count(u"true"_s);
         open +=
             widgets[u"cmdEnterOR"][u"visible"].toBool() + widgets[u"lblORoll"][u"visible"].toBool();
-        return open == 0 ? QStringLiteral("closed") : open == 20 ? QStringLiteral("open") : "mixed";
+        return open == 0 ? u"closed"_s : open == 20 ? u"open"_s : "mixed";
     }
     if (state[u"vars"].toObject().contains(key))
         return textOf(state[u"vars"][key]);
@@ -129,7 +131,7 @@ QString at(const QJsonObject& state, const QString& key) {
 
 QString factValue(const Outcome& o, const QString& key) {
     const QJsonArray boxes = o.line[u"msgboxes"].toArray();
-    static const QRegularExpression box(QStringLiteral("^box(\\d+)([.:])(.*)$"));
+    static const QRegularExpression box(u"^box(\\d+)([.:])(.*)$"_s);
     if (const auto m = box.match(key); m.hasMatch()) {
         const QJsonObject shown = boxes.at(m.captured(1).toInt() - 1).toObject();
         return m.captured(2) == u"." ? textOf(shown[m.captured(3)])
@@ -183,7 +185,7 @@ Outcome play(const QString& moves, bool mayMiss) {
             continue;
         o.line = jsonOf(last);
         if (!mayMiss && !o.line[u"delivered"].toBool())
-            return {o.line, o.before, QStringLiteral("not delivered: ") + line, {}};
+            return {o.line, o.before, u"not delivered: "_s + line, {}};
     }
     o.facts = factsOf(engine.table());
     return o;
@@ -198,14 +200,14 @@ private slots:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("facts");
         for (const char* file : {"passline", "oneroll"})
-            for (const QStringList& row : readRows(QStringLiteral("rules/%1.txt").arg(file), 3))
+            for (const QStringList& row : readRows(u"rules/%1.txt"_s.arg(file), 3))
                 QTest::addRow("%s: %s", file, qPrintable(row[0])) << row[1] << row[2];
     }
 
     void scenarios() {
         QFETCH(QString, moves);
         QFETCH(QString, facts);
-        const Outcome o = play(moves, facts.contains(QStringLiteral("delivered=false")));
+        const Outcome o = play(moves, facts.contains(u"delivered=false"_s));
         QStringList wrong;
         if (!o.error.isEmpty() && !facts.contains(u"error="))
             wrong << o.error;
@@ -213,7 +215,7 @@ private slots:
             const QString key = fact.section(u'=', 0, 0).trimmed();
             const QString want = fact.section(u'=', 1);
             if (const QString found = factValue(o, key); found != want)
-                wrong << QStringLiteral("%1: \"%2\", not \"%3\"").arg(key, found, want);
+                wrong << u"%1: \"%2\", not \"%3\""_s.arg(key, found, want);
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }

@@ -3,6 +3,8 @@
 #include "table/rules.h"
 #include "table/table.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 Currency owned(const Table& t) {
@@ -48,17 +50,14 @@ QString MoneyCheck::after(const Table& t, std::size_t facesQueued, const QString
 
     QStringList wrong;
     if (owned(t) != expected)
-        wrong << QStringLiteral("the player owns %1, not %2")
-                     .arg(owned(t).toText(), expected.toText());
+        wrong << u"the player owns %1, not %2"_s.arg(owned(t).toText(), expected.toText());
     if (t.PrevBet != t.controls().udBet.value())
-        wrong << QStringLiteral("PrevBet is %1 for a bet of %2")
-                     .arg(t.PrevBet)
-                     .arg(t.controls().udBet.value());
+        wrong << u"PrevBet is %1 for a bet of %2"_s.arg(t.PrevBet).arg(t.controls().udBet.value());
     if (t.Bankroll < Currency())
-        wrong << QStringLiteral("the bankroll is below zero");
+        wrong << u"the bankroll is below zero"_s;
     if (t.Point != 0 && (t.Point < 2 || t.Point > 5 || t.PointRolls > 2))
-        wrong << QStringLiteral("point %1 after %2 chances").arg(t.Point).arg(t.PointRolls);
+        wrong << u"point %1 after %2 chances"_s.arg(t.Point).arg(t.PointRolls);
     if (t.ORActive || t.ORWon)
-        wrong << QStringLiteral("the one-roll flags are left set");
-    return wrong.join(QStringLiteral("; "));
+        wrong << u"the one-roll flags are left set"_s;
+    return wrong.join(u"; "_s);
 }

@@ -3,6 +3,8 @@
 #include "replay/replay.h"
 #include "table/table.h"
 
+using namespace Qt::StringLiterals;
+
 QStringList linesOf(const QString& moves) {
     QStringList lines;
     for (const QString& move : moves.split(u';', Qt::SkipEmptyParts)) {
@@ -12,7 +14,7 @@ QStringList linesOf(const QString& moves) {
             continue;
         }
         for (const QString& face : words.mid(1))
-            lines << QStringLiteral("die ") + face << QStringLiteral("click cmdRoll");
+            lines << u"die "_s + face << u"click cmdRoll"_s;
     }
     return lines;
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Weighted so that games run long enough to go over, and now and then break the bank.
@@ -43,15 +45,15 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
         QString move = QString::fromLatin1(kMoves[static_cast<std::size_t>(pick(random))].first);
         if (move == u"ROLL") {
             if (engine.facesQueued() == 0) { // a roll refused leaves its face for the next
-                script << QStringLiteral("die ") + number();
+                script << u"die "_s + number();
                 engine.runLine(script.last(), static_cast<int>(script.size()));
             }
-            move = QStringLiteral("click cmdRoll");
+            move = u"click cmdRoll"_s;
         } else if (move == u"UPONEROLL" || move == u"DOWNONEROLL") {
-            move = (move == u"UPONEROLL" ? QStringLiteral("up udOneRoll(") : "down udOneRoll(") +
-                   number() + u')';
+            move =
+                (move == u"UPONEROLL" ? u"up udOneRoll("_s : "down udOneRoll(") + number() + u')';
         } else if (move == u"CLICKHOLDER") {
-            move = QStringLiteral("click lblOR(") + number() + u')';
+            move = u"click lblOR("_s + number() + u')';
         }
         script << move;
         money.before(t, engine.facesQueued());
@@ -59,8 +61,7 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
         QString wrong = ran ? money.after(t, engine.facesQueued(), move, engine.lastDelivered())
                             : engine.error();
         if (!wrong.isEmpty()) {
-            play.failure = QStringLiteral("seed %1, action %2: %3\nthe script's last lines:\n%4")
-                               .arg(seed)
+            play.failure = u"seed %1, action %2: %3\nthe script's last lines:\n%4"_s.arg(seed)
                                .arg(play.actions + 1)
                                .arg(wrong, script.mid(script.size() - 40).join(u'\n'));
             return play;

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 QList<QStringList> readRows(const QString& path, int columns) {
-    QFile file(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + QStringLiteral("/tests/") + path);
+    QFile file(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + u"/tests/"_s + path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read %s", qPrintable(file.fileName()));
     QList<QStringList> rows;
@@ -18,7 +20,7 @@ QList<QStringList> readRows(const QString& path, int columns) {
     auto finish = [&] {
         if (row.isNull())
             return;
-        QStringList cells = row.split(QStringLiteral(" | "));
+        QStringList cells = row.split(u" | "_s);
         if (cells.size() != columns)
             qFatal("%s: not %d cells: %s", qPrintable(path), columns, qPrintable(row));
         for (QString& cell : cells)
@@ -31,16 +33,16 @@ QList<QStringList> readRows(const QString& path, int columns) {
             line.replace(u'%' + name, text);
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
-        if (line.startsWith(QStringLiteral("    ")) && !row.isNull()) {
+        if (line.startsWith(u"    "_s) && !row.isNull()) {
             row += u' ' + line.trimmed();
             continue;
         }
         finish();
-        if (!line.startsWith(QStringLiteral("let "))) {
+        if (!line.startsWith(u"let "_s)) {
             row = line;
             continue;
         }
-        lets.emplaceBack(line.section(u' ', 1, 1), line.section(QStringLiteral(" = "), 1));
+        lets.emplaceBack(line.section(u' ', 1, 1), line.section(u" = "_s, 1));
         std::sort(lets.begin(), lets.end(),
                   [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
     }
@@ -61,7 +63,7 @@ void addRows(const QString& path, std::initializer_list<const char*> columns) {
 }
 
 QString withTexts(QString text) {
-    static const QRegularExpression name(QStringLiteral("\\$\\{(\\w+)\\}"));
+    static const QRegularExpression name(u"\\$\\{(\\w+)\\}"_s);
     for (auto m = name.match(text); m.hasMatch(); m = name.match(text)) {
         const auto found = textNamed(m.captured(1));
         text.replace(m.capturedStart(), m.capturedLength(), found ? *found : "<no such text>");
