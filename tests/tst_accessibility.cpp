@@ -65,7 +65,8 @@ private slots:
         QTEST(said, "name");
     }
 
-    // After each action the announcer, a notification, says once what the action did.
+    // After each action the announcer, a notification, says once what the action did, if
+    // anything: the bet set with its up-down, which says the amount itself, is not announced.
     void announcements_data() { addRows("accessibility/announcements.txt", {"", "moves", "said"}); }
     void announcements() {
         QFETCH(QString, moves);
@@ -78,31 +79,12 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY(spy.size() <= before + 1); // one announcement at most for each action
         }
-        QVERIFY(!spy.isEmpty());
         QAccessibleInterface* reader =
             QAccessible::queryAccessibleInterface(t.engine.window()->announcer());
         QCOMPARE(reader->role(), QAccessible::Notification);
         QFETCH(QString, said);
         QCOMPARE(reader->text(QAccessible::Name), said.simplified());
-        QCOMPARE(spy.last().first().toString(), said.simplified());
-    }
-
-    // While the player sets the bet with its up-down, which says the amount, neither the bet nor
-    // the bankroll that follows it is announced; a new bankroll, which changes the money for
-    // another reason, still is.
-    void announcementsWhileSettingTheBet() {
-        Played t({});
-        FrmCPF* window = t.active();
-        QVERIFY(window != nullptr);
-        window->widget(u"udBet"_s)->setFocus();
-        QSignalSpy spy(window->announcer(), &Announcer::announced);
-        QTest::keyClick(window->widget(u"udBet"_s), Qt::Key_Up);
-        QCoreApplication::processEvents();
-        QCOMPARE(spy.size(), 0);
-        QVERIFY(t.engine.runLine(u"click mnu20"_s, 1));
-        QCoreApplication::processEvents();
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.last().first().toString(), u"New bankroll. Bankroll, 20 dollars."_s);
+        QCOMPARE(spy.isEmpty() ? QString() : spy.last().first().toString(), said.simplified());
     }
 
     void keys_data() {

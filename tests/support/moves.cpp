@@ -2,6 +2,11 @@
 
 #include "replay/replay.h"
 #include "table/table.h"
+#include "ui/frmcpf.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +33,16 @@ bool playLine(ReplayEngine& engine, const QString& line, int number) {
             t.controls().udBet.setValue(t.PrevBet);
             t.show();
         });
+    } else if (words[0] == u"key") {
+        FrmCPF* window = engine.window(); // shown and active, as the player has it
+        window->show();
+        QApplication::setActiveWindow(window);
+        QWidget* widget = window->widget(words[1]);
+        const QKeyCombination key = QKeySequence::fromString(words[2])[0];
+        if (!QTest::qWaitForWindowActive(window))
+            return false;
+        widget->setFocus();
+        QTest::keyClick(widget, key.key(), key.keyboardModifiers());
     } else if (words[0] == u"assign") {
         engine.act(line, [&words](Table& t) {
             std::get<UpDown*>(t.controls().at(*controlNamed(words[1])))->setValue(words[2].toInt());

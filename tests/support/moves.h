@@ -5,6 +5,8 @@
 //   bankroll B [bet N]  the bankroll set directly, a bet of N already charged: money that
 //                       play would take long to reach
 //   assign UPDOWN N     the up-down's value set from code, as Bet max sets it
+//   key WIDGET KEY      the key (Up, Alt+O...) pressed on the widget, given the focus in the
+//                       window, which is shown and made active first
 
 #include <QStringList>
 
