@@ -22,25 +22,21 @@ opens() {
     if [[ -z $game_pid ]]; then
         local locale=(LC_ALL=C LANGUAGE=de)
         [[ -z $1 ]] || locale=(-u LC_ALL -u LC_MESSAGES LANG="$1" LANGUAGE="$2")
-        env "${locale[@]}" "$game" >"$work/game.log" 2>&1 &
-        game_pid=$!
-        table=$(find_window PIPFALL)
-        [[ -n "$table" ]] || fail "LANG=$1: no window captioned PIPFALL: $(cat "$work/game.log")"
+        start_game 10 env "${locale[@]}" "$game"
+        table=$window
     fi
     choose "$table" "$3" "$4" || fail "LANG=$1 LANGUAGE=$2: Alt+$3 opened no menu"
-    help=$(find_window "$5")
-    [[ -n "$help" ]] || fail "LANG=$1 LANGUAGE=$2: Alt+$3, $4 opened no window captioned $5"
+    help=$(find_window "$5") || fail "LANG=$1 LANGUAGE=$2: Alt+$3, $4 opened no window captioned $5"
 }
 # coloured R,G,B: $help shows that colour near its lower right corner once painted (ten seconds).
-corner_is() {
-    import -window root "$work/shot.png" 2>/dev/null && [[ $(convert "$work/shot.png" \
-        -format "%[pixel:p{$((X + WIDTH - 10)),$((Y + HEIGHT - 10))}]" info: | tr -d 'srgba()') == "$1" ]]
+coloured() {
+    eval "$(xdotool getwindowgeometry --shell "$help")" &&
+        within screen_shows is "$1" colours $((X + WIDTH - 10)) $((Y + HEIGHT - 10)) 1 1
 }
-coloured() { eval "$(xdotool getwindowgeometry --shell "$help")" && within corner_is "$1"; }
-# closes KEY: Alt+KEY on $help closes it and leaves the game running.
+# closes WINDOW KEY: Alt+KEY on the window closes it and leaves the game running.
 closes() {
-    xdotool windowfocus --sync "$help" && xdotool key --clearmodifiers "alt+$1"
-    gone "$help" && kill -0 "$game_pid" 2>/dev/null
+    xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "alt+$2"
+    gone "$1" && kill -0 "$game_pid" 2>/dev/null
 }
 
 opens "" "" h r "PIPFALL RULES"
@@ -48,15 +44,14 @@ rules=$help
 coloured 0,255,255 || fail "the rules window is not cyan"
 opens "" "" h c "PIPFALL-On the computer"
 coloured 255,255,128 || fail "the on-the-computer window is not pale yellow"
-closes x || fail "Exit did not close only the on-the-computer window"
-help=$rules
-closes x || fail "Exit did not close only the rules window"
+closes "$help" x || fail "Exit did not close only the on-the-computer window"
+closes "$rules" x || fail "Exit did not close only the rules window"
 [[ $(find_window "PIPFALL") == "$table" ]] || fail "the table is not the one the game started with"
 # Exit on the table, now the only window, ends the program.
 choose "$table" o x && ended || fail "Options, Exit did not end the program with status 0"
 
 opens de_DE.UTF-8 "" h s "PIPFALL-SPIELREGELN"
-closes s || fail "Schließen did not close only the rules window"
+closes "$help" s || fail "Schließen did not close only the rules window"
 choose "$table" o b && ended || fail "Optionen, Beenden did not end the game"
 # xdotool reads the caption from the old WM_NAME, where Qt writes the È as Latin-1 bytes.
 opens de_DE.UTF-8 fr a r "R.*GLES DE PIPFALL"
