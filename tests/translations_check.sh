@@ -6,8 +6,7 @@
 set -euo pipefail
 source_dir=$1 lupdate=$2
 shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/e2e_session.sh"
 cp "$source_dir"/translations/*.ts "$work"/
 "$lupdate" -silent -locations none -no-obsolete -I "$source_dir" "$@" -ts "$work"/*.ts
 status=0
