@@ -35,9 +35,8 @@ wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 within wm_up || echo "note: openbox did not start, the game goes on without it: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-cat >"$work/play.py" <<'EOF'
-import re, subprocess, sys, time
-import pyatspi
+/usr/bin/python3 - "$game" "$work/game.log" <<'EOF' || fail "$(tail -n 5 "$work/game.log")"
+import pyatspi, re, subprocess, sys, time
 from gi.repository import GLib
 
 LIMIT = 60  # seconds any one awaited event may take, on the slowest machine
@@ -58,10 +57,9 @@ pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
 last = "start"
 def fail(what):
     status = game.poll()
-    print(f"FAIL: {what} after {last}; heard: {events[-8:]}"
-          + ("" if status is None else f"; the game ended with status {status}"))
     game.kill()
-    sys.exit(1)
+    sys.exit(f"FAIL: {what} after {last}; heard: {events[-8:]}"
+             + ("" if status is None else f"; the game ended with status {status}"))
 def hear(kind, pattern):
     """Waits for an event of that kind whose text matches; returns the text."""
     end = time.monotonic() + LIMIT
@@ -125,5 +123,3 @@ press("Return", "focus", "^20$")
 print("PASS: every step reached from the keyboard, every roll told")
 game.kill()
 EOF
-
-/usr/bin/python3 "$work/play.py" "$game" "$work/game.log" || fail "$(tail -n 5 "$work/game.log")"

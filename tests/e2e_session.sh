@@ -73,7 +73,6 @@ start_game() {
 stop_game() {
     kill "$game_pid" 2>/dev/null || fail "the game died: $(cat "$work/game.log")"
     wait "$game_pid" 2>/dev/null
-    game_pid=
 }
 # gone WINDOW: succeeds once the window has left the screen, within ten seconds.
 shown() { xdotool search --onlyvisible --name . | grep -qx "$1"; }
@@ -115,10 +114,11 @@ client() {
     cx=$X cy=$((Y + row - 1)) client_size=${WIDTH}x$((HEIGHT - row + 1))
 }
 # drawn X Y PICTURE: the screenshot at X,Y of the client area, in pixels at scale 1, is the
-# picture exactly; die_drawn PICTURE: the die is drawn from PICTURE with N one of the faces.
+# picture exactly; die_drawn PICTURE: the die is drawn from PICTURE with its last N one of the
+# faces.
 drawn() {
     convert "$shot" -crop "$(identify -format '%wx%h' "$3")+$((cx + $1 * s))+$((cy + $2 * s))" \
         +repage "$work/crop.png"
     [[ $(compare -metric AE "$work/crop.png" "$3" null: 2>&1) == 0 ]]
 }
-die_drawn() { for face in {1..6}; do drawn 377 113 "${1/N/$face}" && return 0; done; return 1; }
+die_drawn() { for face in {1..6}; do drawn 377 113 "${1%N*}$face${1##*N}" && return 0; done; return 1; }

@@ -78,8 +78,7 @@ play() {
 # Every file and folder of the prefix outside Windows itself and the temporary folder, where
 # the uninstaller runs from a copy of itself that Windows removes at the next restart.
 files() {
-    (cd "$WINEPREFIX/drive_c" &&
-        find . \( -path ./windows -o -path './users/*/Temp' \) -prune -o -print | sort)
+    find "$WINEPREFIX/drive_c" \( -path "$WINEPREFIX/drive_c/windows" -o -path '*/users/*/Temp' \) -prune -o -print | sort
 }
 version=$(sed -n 's/^project(Pipfall VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 # installs MODE HIVE PROGRAMS APP-DATA: a silent install for AllUsers or CurrentUser, with its
@@ -97,11 +96,9 @@ installs() {
     key="$2\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Pipfall"
     entry=$(wine reg query "$key" /reg:64 2>/dev/null | tr -d '\r')
     check "$1: Apps & features version" "$(awk '$1 == "DisplayVersion" { print $3 }' <<<"$entry")" "$version"
-    check "$1: Apps & features publisher" "$(sed -n 's/^ *Publisher *REG_SZ *//p' <<<"$entry")" \
-        "Pipfall developers"
+    check "$1: Apps & features publisher" "$(sed -n 's/^ *Publisher *REG_SZ *//p' <<<"$entry")" "Pipfall developers"
     [[ $1 == CurrentUser ]] || play
-    eval "uninstall=($(sed -n 's/^ *QuietUninstallString *REG_SZ *//p' <<<"$entry"))"
-    wine "${uninstall[@]}"
+    eval "wine $(sed -n 's/^ *QuietUninstallString *REG_SZ *//p' <<<"$entry")"
     wineserver -w # it runs on from a copy of itself in the temporary folder
     check "$1: Apps & features entry after uninstall" \
         "$(wine reg query "$key" /reg:64 >/dev/null 2>&1 && echo there || echo gone)" gone
