@@ -101,17 +101,18 @@ colours() {
     convert "$shot" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- |
         sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
 }
-# client WINDOW: once the felt is painted, sets the window's X Y WIDTH HEIGHT, the top left
-# cx,cy of its client area, which starts with the felt below the menu bar, and client_size WxH,
-# all at the scale factor $s.
+# client WINDOW WxH: once the felt is painted, which starts the client area below the menu bar,
+# checks that the client area is WxH and sets the window's X Y WIDTH HEIGHT and the client
+# area's top left cx,cy, all at the scale factor $s.
 s=1
 # felt_row: the felt's first row on the screenshot, counted from the window's top; fails if none.
 felt_row() { colours $((X + 5 * s)) "$Y" 1 $((120 * s)) | grep -n -m 1 '^0,0,255$' | cut -d: -f1 | grep .; }
 client() {
     eval "$(xdotool getwindowgeometry --shell "$1")" # X Y WIDTH HEIGHT
-    within screen_shows felt_row || return 1
+    within screen_shows felt_row || fail "the felt never showed"
     row=$(felt_row)
-    cx=$X cy=$((Y + row - 1)) client_size=${WIDTH}x$((HEIGHT - row + 1))
+    cx=$X cy=$((Y + row - 1))
+    check "the client area" "${WIDTH}x$((HEIGHT - row + 1))" "$2"
 }
 # drawn X Y PICTURE: the screenshot at X,Y of the client area, in pixels at scale 1, is the
 # picture exactly; die_drawn PICTURE: the die is drawn from PICTURE with its last N one of the

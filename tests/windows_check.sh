@@ -53,19 +53,17 @@ done
 echo "replayed ${#scripts[@]} scripts: $bytes bytes of Linux output"
 
 # --- The installed game -------------------------------------------------------------------
-# start LANG: the installed game, started in its folder as the shortcut does.
-start() { start_game 60 env -C "$dir" -u LC_ALL -u LANGUAGE LANG="$1" wine ./pipfall.exe; }
+# play: the installed game, started in its folder as the shortcut does, in English and German.
 play() {
-    start en_US.UTF-8
-    limit=30 client "$window" || fail "the felt never showed"
-    check "client area" "$client_size" 792x554
+    start_game 60 env -C "$dir" -u LC_ALL -u LANGUAGE LANG=en_US.UTF-8 wine ./pipfall.exe
+    limit=30 client "$window" 792x554
     xdotool mousemove $((cx + 430)) $((cy + 347)) click 1 # a 5-dollar bet
     xdotool mousemove $((cx + 672)) $((cy + 176)) click 1 # Roll Die
     limit=20 expect "a die picture shown after Roll Die" die_drawn "$dir/imgdieN.bmp"
     convert "$shot" -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$build/windows-table.png" # to look at
     stop_game
     wineserver -w
-    start de_DE.UTF-8
+    start_game 60 env -C "$dir" -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 wine ./pipfall.exe
     choose "$window" h s
     ok "German locale: Hilfe, Spielregeln opens PIPFALL-SPIELREGELN" \
         test -n "$(find_window PIPFALL-SPIELREGELN 30)"
