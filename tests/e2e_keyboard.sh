@@ -40,7 +40,9 @@ import pyatspi, re, subprocess, sys, time
 from gi.repository import GLib
 
 LIMIT = 60  # seconds any one awaited event may take, on the slowest machine
-events = []  # (kind, text): focus (a name), value (a spin button's text), said (a notification)
+# (kind, text): pressed (the last key), focus (a name), value (a spin button's text), said (a
+# notification)
+events = []
 def heard(e):
     try:
         if e.type.endswith("accessible-value"):
@@ -54,11 +56,10 @@ def heard(e):
 pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
     "object:state-changed:showing", "object:property-change:accessible-value")
 
-last = "start"
 def fail(what):
     status = game.poll()
     game.kill()
-    sys.exit(f"FAIL: {what} after {last}; heard: {events[-8:]}"
+    sys.exit(f"FAIL: {what}; since the last key pressed: {events}"
              + ("" if status is None else f"; the game ended with status {status}"))
 def hear(kind, pattern):
     """Waits for an event of that kind whose text matches; returns the text."""
@@ -71,9 +72,7 @@ def hear(kind, pattern):
         GLib.MainContext.default().iteration(False) or time.sleep(0.01)
     fail(f"no {kind} event matching {pattern!r}")
 def press(name, kind, pattern):
-    global last
-    last = name
-    events.clear()
+    events[:] = [("pressed", name)]  # what came before the key is forgotten
     subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
     hear(kind, pattern)
 

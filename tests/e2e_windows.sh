@@ -22,11 +22,8 @@ opens() {
     choose "$window" "$1" "$2" || fail "Alt+$1 opened no menu"
     help=$(find_window "$3") || fail "Alt+$1, $2 opened no window captioned $3"
 }
-# coloured R,G,B: $help shows that colour near its lower right corner once painted (ten seconds).
-coloured() {
-    eval "$(xdotool getwindowgeometry --shell "$help")" &&
-        within screen_shows is "$1" colours $((X + WIDTH - 10)) $((Y + HEIGHT - 10)) 1 1
-}
+# corner: the colour of $help near its lower right corner on the screenshot.
+corner() { eval "$(xdotool getwindowgeometry --shell "$help")" && colours $((X + WIDTH - 10)) $((Y + HEIGHT - 10)) 1 1; }
 # closes WINDOW KEY: Alt+KEY on the window closes it and leaves the game running.
 closes() {
     xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "alt+$2"
@@ -36,9 +33,9 @@ closes() {
 start_game 10 env LC_ALL=C LANGUAGE=de "$game" # the C locale speaks English whatever LANGUAGE asks
 opens h r "PIPFALL RULES"
 rules=$help
-coloured 0,255,255 || fail "the rules window is not cyan"
+within screen_shows is 0,255,255 corner || fail "the rules window is not cyan"
 opens h c "PIPFALL-On the computer"
-coloured 255,255,128 || fail "the on-the-computer window is not pale yellow"
+within screen_shows is 255,255,128 corner || fail "the on-the-computer window is not pale yellow"
 closes "$help" x || fail "Exit did not close only the on-the-computer window"
 closes "$rules" x || fail "Exit did not close only the rules window"
 [[ $(find_window "PIPFALL") == "$window" ]] || fail "the table is not the one the game started with"
