@@ -36,7 +36,7 @@ within wm_up || echo "note: openbox did not start, the game goes on without it: 
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 /usr/bin/python3 - "$game" "$work/game.log" <<'EOF' || fail "$(tail -n 5 "$work/game.log")"
-import pyatspi, re, subprocess, sys, time
+import contextlib, pyatspi, re, subprocess, sys, time
 from gi.repository import GLib
 
 LIMIT = 60  # seconds any one awaited event may take, on the slowest machine
@@ -44,15 +44,13 @@ LIMIT = 60  # seconds any one awaited event may take, on the slowest machine
 # notification)
 events = []
 def heard(e):
-    try:
+    with contextlib.suppress(Exception):  # an object gone by the time it is asked
         if e.type.endswith("accessible-value"):
             events.append(("value", e.source.queryText().getText(0, -1)))
         elif e.detail1 and e.type.endswith("focused"):
             events.append(("focus", e.source.name))
         elif e.detail1 and e.source.getRoleName() == "notification":
             events.append(("said", e.source.name))
-    except Exception:
-        pass
 pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
     "object:state-changed:showing", "object:property-change:accessible-value")
 

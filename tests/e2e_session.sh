@@ -123,3 +123,10 @@ drawn() {
     [[ $(compare -metric AE "$work/crop.png" "$3" null: 2>&1) == 0 ]]
 }
 die_drawn() { for face in {1..6}; do drawn 377 113 "${1%N*}$face${1##*N}" && return 0; done; return 1; }
+# rolls PICTURE: rolls once with a 5-dollar bet (the up arrow of udBet, then Roll Die), and
+# expects the die drawn from one of its pictures, PICTURE with the last N a face, pixel for pixel.
+rolls() {
+    xdotool mousemove $((cx + 430 * s)) $((cy + 347 * s)) click 1
+    xdotool mousemove $((cx + 672 * s)) $((cy + 176 * s)) click 1
+    expect "the die drawn from ${1##*/} after Roll Die" die_drawn "$1"
+}
