@@ -21,53 +21,44 @@ source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool xprop openbox dbus-send /usr/bin/python3 /usr/libexec/at-spi-bus-launcher \
     /usr/libexec/at-spi2-registryd
 # Debian's own Python, which python3-pyatspi installs into.
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-helpers=()
-trap 'kill "${helpers[@]}" 2>/dev/null; cleanup' EXIT
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 start_xvfb 1280x1024x24
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-helpers+=($!)
+helper bus /usr/libexec/at-spi-bus-launcher --launch-immediately
 # The registry asks the launcher for the bus's address.
 bus_up() { dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; }
 within bus_up || fail "the AT-SPI bus did not start: $(cat "$work/bus.log")"
-/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
-helpers+=($!)
-openbox >"$work/openbox.log" 2>&1 &
-helpers+=($!)
+helper registry /usr/libexec/at-spi2-registryd
+helper openbox openbox
 # Openbox is ready once it names itself on the root window.
 wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 within wm_up || echo "note: openbox did not start, the game goes on without it: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-cat >"$work/play.py" <<'EOF'
-import re, subprocess, sys, time
-import pyatspi
+/usr/bin/python3 - "$game" "$work/game.log" <<'EOF' || fail "$(tail -n 5 "$work/game.log")"
+import contextlib, pyatspi, re, subprocess, sys, time
 from gi.repository import GLib
 
 LIMIT = 60  # seconds any one awaited event may take, on the slowest machine
-events = []  # (kind, text): focus (a name), value (a spin button's text), said (a notification)
+# (kind, text): pressed (the last key), focus (a name), value (a spin button's text), said (a
+# notification)
+events = []
 def heard(e):
-    try:
-        role, name = e.source.getRoleName(), e.source.name
+    with contextlib.suppress(Exception):  # an object gone by the time it is asked
         if e.type.endswith("accessible-value"):
             events.append(("value", e.source.queryText().getText(0, -1)))
         elif e.detail1 and e.type.endswith("focused"):
-            events.append(("focus", name))
-        elif e.detail1 and role == "notification":
-            events.append(("said", name))
-    except Exception:
-        pass
+            events.append(("focus", e.source.name))
+        elif e.detail1 and e.source.getRoleName() == "notification":
+            events.append(("said", e.source.name))
 pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused",
     "object:state-changed:showing", "object:property-change:accessible-value")
 
-last = "start"
 def fail(what):
     status = game.poll()
-    print(f"FAIL: {what} after {last}; heard: {events[-8:]}"
-          + ("" if status is None else f"; the game ended with status {status}"))
     game.kill()
-    sys.exit(1)
+    sys.exit(f"FAIL: {what}; since the last key pressed: {events}"
+             + ("" if status is None else f"; the game ended with status {status}"))
 def hear(kind, pattern):
     """Waits for an event of that kind whose text matches; returns the text."""
     end = time.monotonic() + LIMIT
@@ -78,12 +69,10 @@ def hear(kind, pattern):
                 return text
         GLib.MainContext.default().iteration(False) or time.sleep(0.01)
     fail(f"no {kind} event matching {pattern!r}")
-def press(name, kind=None, pattern="."):
-    global last
-    last = name
-    events.clear()
+def press(name, kind, pattern):
+    events[:] = [("pressed", name)]  # what came before the key is forgotten
     subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-    return hear(kind, pattern) if kind else None
+    hear(kind, pattern)
 
 game = subprocess.Popen([sys.argv[1], "1", "1", "4", "3", "4", "1"],
                         stdout=open(sys.argv[2], "w"), stderr=subprocess.STDOUT)
@@ -131,5 +120,3 @@ press("Return", "focus", "^20$")
 print("PASS: every step reached from the keyboard, every roll told")
 game.kill()
 EOF
-
-/usr/bin/python3 "$work/play.py" "$game" "$work/game.log" || fail "$(tail -n 5 "$work/game.log")"

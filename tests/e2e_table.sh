@@ -16,42 +16,10 @@ source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool import convert compare
 start_xvfb 2048x1536x24
 
-shot=$work/screen.png
-failures=0
-# expect WHAT COMMAND...: takes screenshots until COMMAND succeeds on one, for at most ten
-# seconds; counts a failure if it never does.
-screen_shows() { import -window root "$shot" 2>/dev/null && "$@" >/dev/null; }
-expect() {
-    if within screen_shows "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
-# colours X Y W H: the colour of every pixel of a rectangle of the screenshot, "r,g,b" a line.
-colours() {
-    convert "$shot" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- |
-        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p'
-}
-# drawn X Y PICTURE: the screen at X,Y, in client pixels at scale 1, is the picture exactly.
-drawn() {
-    convert "$shot" -crop "$(identify -format '%wx%h' "$3")+$((cx + $1 * s))+$((cy + $2 * s))" \
-        +repage "$work/crop.png"
-    [[ $(compare -metric AE "$work/crop.png" "$3" null: 2>&1) == 0 ]]
-}
-is() { [[ "$("${@:2}")" == "$1" ]]; } # is WANTED COMMAND...: the command prints that
-
 for s in 1 2; do
     echo "--- QT_SCALE_FACTOR=$s"
-    QT_SCALE_FACTOR=$s QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
-    game_pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^PIPFALL$' | head -n 1)
-    [[ -n "$window" ]] || fail "no PIPFALL window within 30 s; the game said: $(cat "$work/game.log")"
-    eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
-    # The client area starts below the menu bar, where the felt begins once it is painted.
-    felt() { colours $((X + 5 * s)) "$Y" 1 $((120 * s)) | grep -n -m 1 '^0,0,255$' | cut -d: -f1; }
-    felt_shown() { [[ -n $(felt) ]]; }
-    expect "the felt shown" felt_shown
-    origin=$(felt)
-    cx=$X cy=$((Y + origin - 1))
-    is $((792 * s)) echo "$WIDTH" || fail "the window is $WIDTH wide, not $((792 * s))"
-    is $((554 * s)) echo $((HEIGHT - origin + 1)) || fail "the client area is not $((554 * s)) high"
+    start_game 30 env QT_SCALE_FACTOR="$s" QT_QPA_PLATFORM=xcb "$game"
+    client "$window" "$((792 * s))x$((554 * s))"
 
     if ((s == 1)); then logo=logo.bmp die=imgdieN.bmp; else logo=logo@2x.png die=imgdieN@2x.png; fi
     expect "the logo drawn from $logo" drawn 17 41 "$assets/$logo"
@@ -60,20 +28,13 @@ for s in 1 2; do
     border() { colours $((cx + 200 * s)) $((cy + 364 * s)) 1 $((8 * s)) | uniq -c | awk '{print $1 "x" $2}' | paste -sd' '; }
     expect "lblBankroll's border $s px" is "$((4 * s))x255,255,255 ${s}x0,0,0 $((3 * s))x0,0,255" border
 
-    # Roll once with a 5-dollar bet (the up arrow of udBet, then Roll Die): the die shows one
-    # of its pictures pixel for pixel.
-    xdotool mousemove $((cx + 430 * s)) $((cy + 347 * s)) click 1
-    xdotool mousemove $((cx + 672 * s)) $((cy + 176 * s)) click 1
-    die_drawn() { for face in {1..6}; do drawn 377 113 "$assets/${die/N/$face}" && return 0; done; return 1; }
-    expect "the die drawn from $die" die_drawn
+    rolls "$assets/$die"
 
     # The about panel, from Help, lies over the triangle's top side.
     choose "$window" h p || fail "could not reach Help, About"
     expect "the about panel over the triangle" is 192,192,255 colours $((cx + 200 * s)) $((cy + 56 * s)) 1 1
 
-    kill -0 "$game_pid" 2>/dev/null || fail "the game died: $(cat "$work/game.log")"
-    kill "$game_pid" && wait "$game_pid" 2>/dev/null
-    game_pid=
+    stop_game
 done
 
 ((failures == 0)) || fail "$failures checks failed (screenshots kept as e2e_table1.png, e2e_table2.png)"

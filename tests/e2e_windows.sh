@@ -16,49 +16,39 @@ source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool import convert
 start_xvfb 1920x1080x24
 
-# opens LANG LANGUAGE MENU-KEY ITEM-KEY CAPTION: starts the game (LANG empty: the C locale,
-# LANGUAGE=de) unless it runs, and has Alt+MENU-KEY, ITEM-KEY open the window CAPTION, $help.
+# opens MENU-KEY ITEM-KEY CAPTION: on the game's table, $window, Alt+MENU-KEY, ITEM-KEY opens
+# the window CAPTION, $help.
 opens() {
-    if [[ -z $game_pid ]]; then
-        local locale=(LC_ALL=C LANGUAGE=de)
-        [[ -z $1 ]] || locale=(-u LC_ALL -u LC_MESSAGES LANG="$1" LANGUAGE="$2")
-        env "${locale[@]}" "$game" >"$work/game.log" 2>&1 &
-        game_pid=$!
-        table=$(find_window PIPFALL)
-        [[ -n "$table" ]] || fail "LANG=$1: no window captioned PIPFALL: $(cat "$work/game.log")"
-    fi
-    choose "$table" "$3" "$4" || fail "LANG=$1 LANGUAGE=$2: Alt+$3 opened no menu"
-    help=$(find_window "$5")
-    [[ -n "$help" ]] || fail "LANG=$1 LANGUAGE=$2: Alt+$3, $4 opened no window captioned $5"
+    choose "$window" "$1" "$2" || fail "Alt+$1 opened no menu"
+    help=$(find_window "$3") || fail "Alt+$1, $2 opened no window captioned $3"
 }
-# coloured R,G,B: $help shows that colour near its lower right corner once painted (ten seconds).
-corner_is() {
-    import -window root "$work/shot.png" 2>/dev/null && [[ $(convert "$work/shot.png" \
-        -format "%[pixel:p{$((X + WIDTH - 10)),$((Y + HEIGHT - 10))}]" info: | tr -d 'srgba()') == "$1" ]]
-}
-coloured() { eval "$(xdotool getwindowgeometry --shell "$help")" && within corner_is "$1"; }
-# closes KEY: Alt+KEY on $help closes it and leaves the game running.
+# corner: the colour of $help near its lower right corner on the screenshot.
+corner() { eval "$(xdotool getwindowgeometry --shell "$help")" && colours $((X + WIDTH - 10)) $((Y + HEIGHT - 10)) 1 1; }
+# closes WINDOW KEY: Alt+KEY on the window closes it and leaves the game running.
 closes() {
-    xdotool windowfocus --sync "$help" && xdotool key --clearmodifiers "alt+$1"
-    gone "$help" && kill -0 "$game_pid" 2>/dev/null
+    xdotool windowfocus --sync "$1" && xdotool key --clearmodifiers "alt+$2"
+    gone "$1" && kill -0 "$game_pid" 2>/dev/null
 }
 
-opens "" "" h r "PIPFALL RULES"
+start_game 10 env LC_ALL=C LANGUAGE=de "$game" # the C locale speaks English whatever LANGUAGE asks
+opens h r "PIPFALL RULES"
 rules=$help
-coloured 0,255,255 || fail "the rules window is not cyan"
-opens "" "" h c "PIPFALL-On the computer"
-coloured 255,255,128 || fail "the on-the-computer window is not pale yellow"
-closes x || fail "Exit did not close only the on-the-computer window"
-help=$rules
-closes x || fail "Exit did not close only the rules window"
-[[ $(find_window "PIPFALL") == "$table" ]] || fail "the table is not the one the game started with"
+within screen_shows is 0,255,255 corner || fail "the rules window is not cyan"
+opens h c "PIPFALL-On the computer"
+within screen_shows is 255,255,128 corner || fail "the on-the-computer window is not pale yellow"
+closes "$help" x || fail "Exit did not close only the on-the-computer window"
+closes "$rules" x || fail "Exit did not close only the rules window"
+[[ $(find_window "PIPFALL") == "$window" ]] || fail "the table is not the one the game started with"
 # Exit on the table, now the only window, ends the program.
-choose "$table" o x && ended || fail "Options, Exit did not end the program with status 0"
+choose "$window" o x && ended || fail "Options, Exit did not end the program with status 0"
 
-opens de_DE.UTF-8 "" h s "PIPFALL-SPIELREGELN"
-closes s || fail "Schließen did not close only the rules window"
-choose "$table" o b && ended || fail "Optionen, Beenden did not end the game"
+# The desktop's locale: German, and French where LANGUAGE puts it first.
+start_game 10 env -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 LANGUAGE= "$game"
+opens h s "PIPFALL-SPIELREGELN"
+closes "$help" s || fail "Schließen did not close only the rules window"
+choose "$window" o b && ended || fail "Optionen, Beenden did not end the game"
 # xdotool reads the caption from the old WM_NAME, where Qt writes the È as Latin-1 bytes.
-opens de_DE.UTF-8 fr a r "R.*GLES DE PIPFALL"
+start_game 10 env -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 LANGUAGE=fr "$game"
+opens a r "R.*GLES DE PIPFALL"
 echo "PASS: both Help windows opened from the keyboard, showed their colours and closed; Exit ended" \
     "the game; English in the C locale, German and French as the locale asks"

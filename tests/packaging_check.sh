@@ -10,19 +10,15 @@
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
-for tool in dpkg-buildpackage dh dpkg-deb lintian desktop-file-validate appstreamcli readelf strings; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"; exit 77; }
-done
-stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/e2e_session.sh"
+require_tools dpkg-buildpackage dh dpkg-deb lintian desktop-file-validate appstreamcli readelf strings
 # has TEXT PATTERN WHAT: grep -E's PATTERN matches a line of TEXT, else WHAT fails. (On the
 # whole text: grep -q stopping early in a pipe would break it.)
 has() { grep -q -E -- "$2" <<<"$1" || fail "$3"; }
 
-"$source_dir/scripts/package.sh" --no-setup --dist "$stage/dist"
-deb=$(ls "$stage"/dist/pipfall_*.deb)
-root=$stage/root
+"$source_dir/scripts/package.sh" --no-setup --dist "$work/dist"
+deb=$(ls "$work"/dist/pipfall_*.deb)
+root=$work/root
 dpkg-deb -x "$deb" "$root"
 lintian --info --fail-on error,warning "$deb"
 
@@ -36,7 +32,7 @@ has "$(dpkg-deb -f "$deb" Recommends)" '^qt6-translations-l10n$' "qt6-translatio
 
 game=$root/usr/games/pipfall
 build_id=$(readelf -n "$game" | sed -n 's/^ *Build ID: //p')
-has "$(dpkg-deb -c "$(ls "$stage"/dist/pipfall-dbgsym_*.*deb)")" \
+has "$(dpkg-deb -c "$(ls "$work"/dist/pipfall-dbgsym_*.*deb)")" \
     "/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug\$" "no debug information for build id '$build_id'"
 
 data=$root/usr/share/pipfall

@@ -13,19 +13,15 @@ function(pipfall_script_test name timeout)
         WORKING_DIRECTORY ${PROJECT_BINARY_DIR} SKIP_RETURN_CODE 77 TIMEOUT ${timeout}
         ENVIRONMENT "LC_ALL=C.UTF-8;LANGUAGE=")
 endfunction()
-set(game $<TARGET_FILE:pipfall>)
-pipfall_script_test(e2e_table 180 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_table.sh ${game} ${PROJECT_SOURCE_DIR})
-pipfall_script_test(e2e_windows 120 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_windows.sh ${game})
-pipfall_script_test(e2e_keyboard 300 bash ${CMAKE_CURRENT_LIST_DIR}/e2e_keyboard.sh $<TARGET_FILE:pipfall-scripted>)
+set(tests ${CMAKE_CURRENT_LIST_DIR})
+pipfall_script_test(e2e_table 180 bash ${tests}/e2e_table.sh $<TARGET_FILE:pipfall> ${PROJECT_SOURCE_DIR})
+pipfall_script_test(e2e_windows 120 bash ${tests}/e2e_windows.sh $<TARGET_FILE:pipfall>)
+pipfall_script_test(e2e_keyboard 300 bash ${tests}/e2e_keyboard.sh $<TARGET_FILE:pipfall-scripted>)
 if(NOT PIPFALL_SANITIZE)
     # The package is built apart by scripts/package.sh, the same whichever build asks.
-    pipfall_script_test(packaging 1800 ${CMAKE_CURRENT_LIST_DIR}/packaging_check.sh
-                        ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+    pipfall_script_test(packaging 1800 ${tests}/packaging_check.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
     pipfall_script_test(tst_fuzz 1800 ${PROJECT_SOURCE_DIR}/fuzz/run.sh ${PROJECT_BINARY_DIR}/fuzz 60)
-endif()
-if(NOT PIPFALL_SANITIZE)
     # The Windows build, when scripts/windows.sh has made one, under Wine beside this build's
     # pipfall-replay.
-    pipfall_script_test(windows_build 900 ${CMAKE_CURRENT_LIST_DIR}/windows_check.sh
-                        ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+    pipfall_script_test(windows_build 900 ${tests}/windows_check.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 endif()

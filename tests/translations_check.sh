@@ -6,14 +6,11 @@
 set -euo pipefail
 source_dir=$1 lupdate=$2
 shift 2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/e2e_session.sh"
 cp "$source_dir"/translations/*.ts "$work"/
 "$lupdate" -silent -locations none -no-obsolete -I "$source_dir" "$@" -ts "$work"/*.ts
-status=0
 for ts in "$work"/*.ts; do
-    diff -u "$source_dir/translations/${ts##*/}" "$ts" || status=1
-    ! grep -n -E 'type="(unfinished|vanished|obsolete)"|<translation></translation>' "$ts" || status=1
+    ok "${ts##*/}: as lupdate leaves it" diff -u "$source_dir/translations/${ts##*/}" "$ts"
+    ok "${ts##*/}: finished" not grep -n -E 'type="(unfinished|vanished|obsolete)"|<translation></translation>' "$ts"
 done
-((status == 0)) || echo "FAIL: run 'cmake --build build --target update_translations', then translate"
-exit $status
+((failures == 0)) || fail "run 'cmake --build build --target update_translations', then translate"
