@@ -33,24 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     MoneyCheck money;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        money.before(engine.table(), engine.facesQueued());
-        QString wrong;
-        if (!engine.runLine(lines.at(i), static_cast<int>(i + 1))) {
-            // A script error, or a roll with no face queued, ends the script; a die picture
-            // that cannot be read is a fault, for the pictures are good.
-            if (!engine.error().contains(QStringLiteral("die picture")))
-                return 0;
-            wrong = engine.error();
-        } else {
-            wrong = money.after(engine.table(), engine.facesQueued(), lines.at(i).simplified(),
-                                engine.lastDelivered());
-        }
-        if (!wrong.isEmpty()) {
-            std::fprintf(stderr, "\nAfter line %lld: %s\nThe script:\n%s\n",
-                         static_cast<long long>(i + 1), qPrintable(wrong),
-                         qPrintable(lines.mid(0, i + 1).join(u'\n')));
-            std::abort();
-        }
+        const QString wrong = money.play(engine, lines.at(i), static_cast<int>(i + 1));
+        if (wrong.isEmpty())
+            continue;
+        // A script error, or a roll with no face queued, ends the script; a die picture that
+        // cannot be read is a fault, for the pictures are good.
+        if (wrong == engine.error() && !wrong.contains(QStringLiteral("die picture")))
+            return 0;
+        std::fprintf(stderr, "\nAfter line %lld: %s\nThe script:\n%s\n",
+                     static_cast<long long>(i + 1), qPrintable(wrong),
+                     qPrintable(lines.mid(0, i + 1).join(u'\n')));
+        std::abort();
     }
     return 0;
 }

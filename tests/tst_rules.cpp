@@ -7,6 +7,10 @@
 //
 // Every command must reach the table unless the facts say "delivered=false".
 //
+// And the random player: long games of random actions on the table, from fixed seeds, with
+// the player's money and the table's standing states checked after every action; and the
+// real die.
+//
 // A KEY is a variable (Bankroll, Point...) or one of the table's facts, read from the table
 // itself: face; standing (playing, over, broken); info, result, rebet (the notice lblinfo,
 // lblbetresult, lblrebet holds, shown or not); rebetCancelled; oneroll (the number whose
@@ -23,7 +27,9 @@
 #include "replay/replay.h"
 #include "replay/state.h"
 #include "support/moves.h"
+#include "support/randomplay.h"
 #include "support/rows.h"
+#include "table/die.h"
 #include "table/table.h"
 
 #include <QJsonArray>
@@ -31,6 +37,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -122,9 +130,8 @@ QString at(const QJsonObject& state, const QString& key) {
     }
     if (state[u"vars"].toObject().contains(key))
         return textOf(state[u"vars"][key]);
-    const qsizetype dot = key.indexOf(u'.');
-    QJsonValue value = widgets[key.left(dot)];
-    for (const QString& part : key.sliced(dot + 1).split(u'.'))
+    QJsonValue value = widgets;
+    for (const QString& part : key.split(u'.'))
         value = value[part];
     return textOf(value);
 }
@@ -218,6 +225,37 @@ private slots:
                 wrong << u"%1: \"%2\", not \"%3\""_s.arg(key, found, want);
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    void randomPlay_data() {
+        QTest::addColumn<quint64>("seed");
+        for (quint64 seed : {1, 2, 3, 4})
+            QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << seed;
+    }
+    void randomPlay() {
+        QFETCH(quint64, seed);
+        const RandomPlay play = playRandomly(seed, 50000);
+        QVERIFY2(play.failure.isEmpty(), qPrintable(play.failure));
+        // The games reach the states where faults hide.
+        QVERIFY(play.rolls > 2000);
+        QVERIFY(play.gameOvers > 0);
+    }
+
+    // The real die draws within [0, 1), reseeded before every draw as the table does, and
+    // shows every face: missing one in 10,000 draws has a chance of about 1 in 10^790.
+    void realDie() {
+        ClockDieSource die;
+        int seen[7] = {};
+        for (int i = 0; i < 10000; ++i) {
+            die.randomize();
+            const float r = *die.next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++seen[faceFromR(r)];
+        }
+        for (int face = 1; face <= 6; ++face)
+            QVERIFY2(seen[face] > 0, qPrintable(QString::number(face)));
+        QCOMPARE(faceFromR(0.0f), 1);
+        QCOMPARE(faceFromR(std::nextafter(1.0f, 0.0f)), 6);
     }
 };
 

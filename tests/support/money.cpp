@@ -1,5 +1,6 @@
 #include "support/money.h"
 
+#include "replay/replay.h"
 #include "table/rules.h"
 #include "table/table.h"
 
@@ -15,6 +16,13 @@ Currency owned(const Table& t) {
 }
 
 } // namespace
+
+QString MoneyCheck::play(ReplayEngine& engine, const QString& line, int number) {
+    before(engine.table(), engine.facesQueued());
+    if (!engine.runLine(line, number))
+        return engine.error();
+    return after(engine.table(), engine.facesQueued(), line.simplified(), engine.lastDelivered());
+}
 
 void MoneyCheck::before(const Table& t, std::size_t facesQueued) {
     owned_ = owned(t);

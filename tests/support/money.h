@@ -11,17 +11,22 @@
 
 #include <array>
 
+class ReplayEngine;
 class Table;
 
 class MoneyCheck {
 public:
+    // Plays a script line on the engine's table with the money checked around it: what is
+    // wrong (the engine's error when the line fails), or an empty string.
+    QString play(ReplayEngine& engine, const QString& line, int number);
+
+private:
     // Takes note of the table before an action; facesQueued is the replay engine's count.
     void before(const Table& table, std::size_t facesQueued);
     // What is wrong after the action, or an empty string.
     QString after(const Table& table, std::size_t facesQueued, const QString& command,
                   bool delivered) const;
 
-private:
     Currency owned_;
     Currency bet_;
     int point_ = 0;

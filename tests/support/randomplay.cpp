@@ -56,10 +56,7 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
             move = u"click lblOR("_s + number() + u')';
         }
         script << move;
-        money.before(t, engine.facesQueued());
-        const bool ran = engine.runLine(move, static_cast<int>(script.size()));
-        QString wrong = ran ? money.after(t, engine.facesQueued(), move, engine.lastDelivered())
-                            : engine.error();
+        const QString wrong = money.play(engine, move, static_cast<int>(script.size()));
         if (!wrong.isEmpty()) {
             play.failure = u"seed %1, action %2: %3\nthe script's last lines:\n%4"_s.arg(seed)
                                .arg(play.actions + 1)

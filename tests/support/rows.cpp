@@ -10,6 +10,20 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The text with every ${Name} replaced by the program's text of that name.
+QString withTexts(QString text) {
+    static const QRegularExpression name(u"\\$\\{(\\w+)\\}"_s);
+    for (auto m = name.match(text); m.hasMatch(); m = name.match(text)) {
+        const auto found = textNamed(m.captured(1));
+        text.replace(m.capturedStart(), m.capturedLength(), found ? *found : "<no such text>");
+    }
+    return text;
+}
+
+} // namespace
+
 QList<QStringList> readRows(const QString& path, int columns) {
     QFile file(qEnvironmentVariable("PIPFALL_SOURCE_DIR") + u"/tests/"_s + path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -60,13 +74,4 @@ void addRows(const QString& path, std::initializer_list<const char*> columns) {
         for (qsizetype i = named ? 1 : 0; i < row.size(); ++i)
             data << row[i];
     }
-}
-
-QString withTexts(QString text) {
-    static const QRegularExpression name(u"\\$\\{(\\w+)\\}"_s);
-    for (auto m = name.match(text); m.hasMatch(); m = name.match(text)) {
-        const auto found = textNamed(m.captured(1));
-        text.replace(m.capturedStart(), m.capturedLength(), found ? *found : "<no such text>");
-    }
-    return text;
 }

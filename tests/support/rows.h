@@ -18,6 +18,3 @@ QList<QStringList> readRows(const QString& path, int columns);
 // literals, which Qt Test keeps), one a cell, and a row for each row of the file. A row is
 // named by its first cell where that column's name is empty, else by its cells.
 void addRows(const QString& path, std::initializer_list<const char*> columns);
-
-// The text with every ${Name} replaced by the program's text of that name.
-QString withTexts(QString text);
