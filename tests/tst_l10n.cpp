@@ -20,17 +20,14 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QDebug>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -39,12 +36,12 @@ namespace {
 #define PIPFALL_TEXT_ROW(name, value) std::pair{#name, text::name},
 const std::array kTexts = {PIPFALL_TEXTS(PIPFALL_TEXT_ROW)};
 #undef PIPFALL_TEXT_ROW
-// Texts that only message boxes show, which size themselves to their text: the two refusals,
-// which the tour makes. And texts never seen on the table: the ends of a fault's message
-// (tst_replay shows those), and the re-bet's "too high", which the bet's up-down hides again
-// in the same step.
-const QStringList kBoxTexts = {"OverBet", "OneRollsTooDear"};
-const QStringList kUnseenTexts = {"DieNotRolled", "CannotStart", "ReBetTooHigh"};
+// Texts that no label or button of the table shows, which the tour therefore need not: the
+// refusals in message boxes, which size themselves to their text; the ends of a fault's
+// message (tst_replay shows those); and the re-bet's "too high", which the bet's up-down hides
+// again in the same step.
+const QStringList kUnmeasured = {"OverBet", "OneRollsTooDear", "DieNotRolled", "CannotStart",
+                                 "ReBetTooHigh"};
 
 QString captionOf(const QWidget* view) {
     if (auto* label = qobject_cast<const LabelView*>(view))
@@ -76,22 +73,14 @@ QRegion inkLost(const QWidget* view) {
     return caption.ink - (QRegion(caption.room) - drawnOver(view));
 }
 
-// Plays the tour in a language on the table window and measures every caption the labels and
-// buttons show after each step, at their font of that moment, then those of the Help windows.
-// What loses ink, but for the English layout's own clips (tests/l10n/clipping.txt); and any
-// text of the table the tour never shows, which would go unmeasured.
-QStringList lostOnTour(const QString& code) {
-    const GameLanguage spoken(code);
-    if (spoken.language() != code)
-        return {"no translation loaded for " + code};
-    QStringList boxes, shown, lost;
-    ReplayEngine engine([&boxes](const std::string& line) {
-        const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(line));
-        for (const QJsonValue& box : json.object().value("msgboxes").toArray())
-            boxes << box.toObject().value("text").toString();
-    });
-    if (!engine.start())
-        return {engine.error()};
+// Plays the tour on the engine's table window, in the language installed, and measures every
+// caption the labels and buttons show after each step, at their font of that moment, then
+// those of the Help windows. What loses ink, but for the English layout's own clips
+// (tests/l10n/clipping.txt); and any text of the table the tour never shows, which would go
+// unmeasured.
+QStringList lostOnTour(ReplayEngine& engine, const QString& code,
+                       std::initializer_list<const QWidget*> helpWindows) {
+    QStringList shown, lost;
     const QList<QStringList> clips = readRows("l10n/clipping.txt", 5);
     QSet<QString> measured;
     auto look = [&](const QWidget* window) {
@@ -128,38 +117,26 @@ QStringList lostOnTour(const QString& code) {
             return {move[0] + " did not reach the table"};
         look(engine.window());
     }
-    const FrmPFrules rules;
-    const FrmCG computer;
-    look(&rules);
-    look(&computer);
+    for (const QWidget* window : helpWindows)
+        look(window);
     for (const auto& [name, text] : kTexts) {
         const QString wanted = text;
         auto shows = [&wanted](const QString& caption) { return caption.contains(wanted); };
-        if (!kUnseenTexts.contains(name) &&
-            (kBoxTexts.contains(name) ? !boxes.contains(wanted)
-                                      : std::none_of(shown.begin(), shown.end(), shows)))
+        if (!kUnmeasured.contains(name) && std::none_of(shown.begin(), shown.end(), shows))
             lost << "the tour never shows " + QString::fromLatin1(name);
     }
     return lost;
 }
 
-// The text of the message box that shows text, and its button's: "Text. [OK]". The box shows
+// The text of the message box the game shows, and its button's: "Text. [OK]". The box shows
 // no icon, and keeps no room for one: the text stands as far from the left edge as from the
 // right.
 QString boxShown(const QString& text) {
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-                const QRect r = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->geometry();
-                shown = box->text() + " [" + box->button(QMessageBox::Ok)->text() + ']';
-                if (r.left() != box->width() - 1 - r.right())
-                    shown += " (uneven margins)";
-                box->accept();
-            }
-    });
-    QtMessageBox().show(text);
-    return shown;
+    const std::unique_ptr<QMessageBox> box = QtMessageBox::messageBox(text, nullptr);
+    box->show();
+    const QRect r = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->geometry();
+    const QString margins = r.left() == box->width() - 1 - r.right() ? "" : " (uneven margins)";
+    return box->text() + " [" + box->button(QMessageBox::Ok)->text() + ']' + margins;
 }
 
 } // namespace
@@ -172,21 +149,6 @@ private slots:
         const QFontInfo face(drawingFont({u"Arial"_s, 12, true}));
         QVERIFY2(face.family() == u"Liberation Sans", "fonts-liberation stands in for Arial");
         QCOMPARE(shippedLanguages(), QStringList({"de", "fr"}));
-    }
-
-    // Each caption of each language shows whole where its window draws it: every pixel of
-    // its ink inside the widget's border and, where the widget takes the focus, inside the
-    // focus frame, and none under the felt's shapes.
-    void fits_data() {
-        QTest::addColumn<QString>("code");
-        QTest::newRow("en") << QString();
-        QTest::newRow("de") << "de";
-        QTest::newRow("fr") << "fr";
-    }
-    void fits() {
-        QFETCH(QString, code);
-        const QStringList lost = lostOnTour(code);
-        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
     }
 
     // The check finds a caption that does not fit: each of the clips listed, put into its
@@ -214,21 +176,23 @@ private slots:
         QVERIFY(!inkLost(view).isEmpty());
     }
 
-    // The table window, the Help windows and a message box speak the language installed, and
-    // English when none is, also after another language was installed and removed. Every menu
-    // keeps a mnemonic on each entry, none twice; the help text names the buttons as they read.
-    void speaksItsLanguage_data() {
+    // Each language as the player meets it, and English when none is installed, also after
+    // another language was installed and removed. The table window, the Help windows and a
+    // message box speak it; every menu keeps a mnemonic on each entry, none twice; the help
+    // text names the buttons as they read. And each caption shows whole where its window
+    // draws it: every pixel of its ink inside the widget's border and, where the widget takes
+    // the focus, inside the focus frame, and none under the felt's shapes.
+    void language_data() {
         QTest::addColumn<QString>("code");
-        QTest::newRow("C") << "C";
-        QTest::newRow("de") << "de";
-        QTest::newRow("fr") << "fr";
+        for (const char* code : {"", "de", "fr"})
+            QTest::newRow(*code ? code : "en") << QString::fromLatin1(code);
     }
-    void speaksItsLanguage() {
+    void language() {
         QFETCH(QString, code);
         // Every text the tables of the code hold has its translation: a caption written as a
         // plain literal, which lupdate cannot find, would stay English. (That the translations
         // match the marked texts and are finished is the "translations" test's.)
-        if (code != u"C") {
+        if (!code.isEmpty()) {
             QTranslator built;
             QVERIFY(built.load("pipfall_" + code, ":/i18n"));
             std::vector<text::Text> marked(text::NumberNames.begin(), text::NumberNames.end());
@@ -249,8 +213,9 @@ private slots:
                     QVERIFY2(!built.translate(text.context, text.source).isEmpty(), text.source);
         }
         { const GameLanguage earlier(u"de"_s); }
-        const GameLanguage spoken(code == u"C" ? QString() : code);
-        ReplayEngine engine([](const std::string&) {}, ReplayEngine::Mode::Window);
+        const GameLanguage spoken(code);
+        QCOMPARE(spoken.language(), code);
+        ReplayEngine engine([](const std::string&) {});
         QVERIFY2(engine.start(), qPrintable(engine.error()));
         const FrmCPF& table = *engine.window();
         const FrmPFrules rules;
@@ -258,7 +223,7 @@ private slots:
         for (const QStringList& row : readRows("l10n/speaks.txt", 3)) {
             const QString what = row[1];
             const std::vector<TableEvent> fourRolled = {event::Rolled{4}, event::PointSet{4}};
-            if (row[0] == code)
+            if (row[0] == (code.isEmpty() ? u"en"_s : code))
                 QCOMPARE(what == u"box"      ? boxShown(text::OverBet)
                          : what == u"Cancel" ? qApp->translate("QPlatformTheme", "Cancel")
                          : what == u"heard"  ? ActionWords::text(fourRolled, false, dollars(95))
@@ -287,6 +252,8 @@ private slots:
         const QString help = captionOf(computer.widget("Label1(1)"));
         for (const char* button : {"cmdOneRoll", "cmdEnterOR"})
             QVERIFY2(help.contains(captionOf(table.widget(button))), button);
+        const QStringList lost = lostOnTour(engine, code, {&rules, &computer});
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
     }
 
     // Captions wrap into the lines the player sees, blanks as the captions set them.

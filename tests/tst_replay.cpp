@@ -47,10 +47,9 @@ Run replay(const QByteArray& script, const QString& folder = QDir::currentPath()
     process.closeWriteChannel();
     process.waitForFinished(-1);
     Run run{process.exitCode(), {}, {}, process.readAllStandardOutput()};
-    for (const QByteArray& line : run.output.split('\n')) {
+    for (const QByteArray& line : run.output.split('\n'))
         if (!line.isEmpty())
             run.lines << QJsonDocument::fromJson(line).object();
-    }
     run.lastError = QString::fromUtf8(process.readAllStandardError()).trimmed().section(u'\n', -1);
     return run;
 }
@@ -64,12 +63,6 @@ QByteArray contents(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
     return file.readAll();
-}
-
-// A folder holding the six die pictures, as the game's working directory does.
-void copyPictures(const QString& folder) {
-    for (int face = 1; face <= 6; ++face)
-        QVERIFY(QFile::copy(dieFileName(face), folder + u'/' + dieFileName(face)));
 }
 
 // Puts into folder what "holds" says of imgdie3.bmp (tests/replay/pictures.txt): the die,
@@ -223,7 +216,8 @@ private slots:
     // the table goes on when the picture is back.
     void badPictureInPlay() {
         QTemporaryDir folder;
-        copyPictures(folder.path());
+        for (int face = 1; face <= 6; ++face) // the six pictures, as the game's folder holds
+            QVERIFY(QFile::copy(dieFileName(face), folder.filePath(dieFileName(face))));
         QVERIFY(QDir::setCurrent(folder.path()));
         ReplayEngine engine([](const std::string&) {}, ReplayEngine::Mode::TableOnly);
         QVERIFY(engine.start());

@@ -51,10 +51,6 @@ struct Outcome {
     QHash<QString, QString> facts; // the table's facts at the end
 };
 
-QString yes(bool fact) {
-    return fact ? u"true"_s : u"false"_s;
-}
-
 QHash<QString, QString> factsOf(const Table& t) {
     QStringList spots;
     Currency money = t.Bankroll + t.mainBet();
@@ -72,26 +68,22 @@ QHash<QString, QString> factsOf(const Table& t) {
             {"info", t.infoNotice().notice},
             {"result", t.betResultNotice().notice},
             {"rebet", t.reBetNotice().notice},
-            {"rebetCancelled", yes(t.reBetCancelled())},
+            {"rebetCancelled", QVariant(t.reBetCancelled()).toString()},
             {"oneroll", QString::number(t.oneRollWinner())},
             {"spots", spots.join(u' ')},
             {"money", money.toText()}};
 }
 
+// A value of the replay's record as the facts write it: true, 10, 0.5, a text.
 QString textOf(const QJsonValue& v) {
-    if (v.isBool())
-        return yes(v.toBool());
-    if (v.isDouble())
-        return QString::number(v.toDouble());
-    return v.toString();
+    return v.toVariant().toString();
 }
 
 QString joined(const QJsonObject& widgets, const QStringList& names, const char* key) {
     QStringList on;
-    for (const QString& name : names) {
+    for (const QString& name : names)
         if (widgets[name][QLatin1String(key)].toBool())
             on << name;
-    }
     return on.join(u' ');
 }
 
@@ -157,11 +149,9 @@ QString factValue(const Outcome& o, const QString& key) {
         QStringList changed;
         for (const char* part : {"vars", "widgets"}) {
             const QJsonObject now = state[QLatin1String(part)].toObject();
-            const QJsonObject was = o.before[QLatin1String(part)].toObject();
-            for (auto it = now.begin(); it != now.end(); ++it) {
-                if (it.value() != was[it.key()])
-                    changed << it.key();
-            }
+            for (const QString& name : now.keys())
+                if (now[name] != o.before[QLatin1String(part)][name])
+                    changed << name;
         }
         changed.sort();
         return changed.join(u' ');

@@ -6,8 +6,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,22 +27,23 @@ QList<QStringList> readRows(const QString& path, int columns) {
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read %s", qPrintable(file.fileName()));
     QList<QStringList> rows;
-    QList<std::pair<QString, QString>> lets; // the longest name first: %ON3AND6 before %ON3
+    QHash<QString, QString> lets;
     QString row;
     auto finish = [&] {
         if (row.isNull())
             return;
         QStringList cells = row.split(u" | "_s);
-        if (cells.size() != columns)
-            qFatal("%s: not %d cells: %s", qPrintable(path), columns, qPrintable(row));
+        if (cells.size() != columns || row.contains(QRegularExpression(u"%[A-Z]"_s)))
+            qFatal("%s: not %d cells, or a %%NAME not let: %s", qPrintable(path), columns,
+                   qPrintable(row));
         for (QString& cell : cells)
             cell = withTexts(cell.trimmed());
         rows << cells;
         row = QString();
     };
     for (QString line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        for (const auto& [name, text] : lets)
-            line.replace(u'%' + name, text);
+        for (auto let = lets.cbegin(); let != lets.cend(); ++let) // %ON3 leaves %ON3AND6
+            line.replace(QRegularExpression(u'%' + let.key() + u"\\b"_s), let.value());
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u"    "_s) && !row.isNull()) {
@@ -56,9 +55,7 @@ QList<QStringList> readRows(const QString& path, int columns) {
             row = line;
             continue;
         }
-        lets.emplaceBack(line.section(u' ', 1, 1), line.section(u" = "_s, 1));
-        std::sort(lets.begin(), lets.end(),
-                  [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+        lets.insert(line.section(u' ', 1, 1), line.section(u" = "_s, 1));
     }
     finish();
     return rows;
