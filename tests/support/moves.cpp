@@ -39,8 +39,8 @@ bool playLine(ReplayEngine& engine, const QString& line, int number) {
         QApplication::setActiveWindow(window);
         QWidget* widget = window->widget(words[1]);
         const QKeyCombination key = QKeySequence::fromString(words[2])[0];
-        if (!QTest::qWaitForWindowActive(window))
-            return false;
+        if (widget == nullptr || !QTest::qWaitForWindowActive(window))
+            return false; // no such widget, or a window that never became active
         widget->setFocus();
         QTest::keyClick(widget, key.key(), key.keyboardModifiers());
     } else if (words[0] == u"assign") {

@@ -15,5 +15,6 @@ class ReplayEngine;
 // The lines that play the moves, each "roll" unfolded into its dice and clicks.
 QStringList linesOf(const QString& moves);
 
-// Plays one line on the engine's table; false, with the engine's error, when it fails.
+// Plays one line on the engine's table; false when it fails, with the engine's error when the
+// engine ran it.
 bool playLine(ReplayEngine& engine, const QString& line, int number);
