@@ -7,13 +7,25 @@
 #include "table/events.h"
 #include "table/texts.h"
 
+#include <ranges>
+
 using namespace rules;
+
+namespace {
+
+// The numbers a one-roll bet can be made on, as the one-roll controls index them.
+using Holders = decltype(TableControls::lblOR);
+constexpr auto numbers() {
+    return std::views::iota(Holders::first, Holders::last + 1);
+}
+
+} // namespace
 
 OneRollBetsPart::OneRollBetsPart(Table& table) : table_(table), w(table.controls()) {
     w.cmdOneRoll.Click.bind([this] { cmdOneRoll_Click(); });
     w.cmdEnterOR.Click.bind([this] { cmdEnterOR_Click(); });
     w.cmdCancelOR.Click.bind([this] { cmdCancelOR_Click(); });
-    for (int i = 1; i <= 6; ++i) {
+    for (const int i : numbers()) {
         w.udOneRoll(i).Change.bind([this, i] { udOneRoll_Change(i); });
         w.txtOneRoll(i).Change.bind([this, i] { txtOneRoll_Change(i); });
         w.lblOR(i).Click.bind([this, i] { lblOR_Click(i); });
@@ -32,11 +44,9 @@ void OneRollBetsPart::cmdOneRoll_Click() {
     Currency returned;
     for (const OneRollSpot& standing : spots_)
         returned += standing.stake;
-    table_.Bankroll += returned;
-    clearAmounts();
-    spots_.fill({});
-    w.cmdOneRoll.setEnabled(false);
-    w.cmdRoll.setEnabled(false);
+    table_.refund(returned);
+    clearBets();
+    holdsRoll_ = true;
     table_.tell(event::OneRollPanelOpened{returned});
 }
 
@@ -51,15 +61,15 @@ void OneRollBetsPart::txtOneRoll_Change(int /*Index*/) {}
 void OneRollBetsPart::cmdEnterOR_Click() {
     const Table::Showing showing(table_);
     Currency total;
-    for (int number = 1; number <= 6; ++number)
+    for (const int number : numbers())
         total += dollars(w.udOneRoll(number).value());
-    if (total > table_.Bankroll) {
+    if (total > table_.bankroll()) {
         refuseTooDear();
     } else if (total == Currency()) {
         table_.showNotice(text::NoOneRollsEntered);
         table_.tell(event::Refused{event::Refused::Why::NoOneRollsEntered});
         cancelShown_ = true;
-        table_.reviveTableIfFunded();
+        reviveTable();
     } else {
         placeBets();
     }
@@ -68,42 +78,34 @@ void OneRollBetsPart::cmdEnterOR_Click() {
 void OneRollBetsPart::refuseTooDear() {
     // The whole set is refused and the amounts cleared.
     table_.tell(event::Refused{event::Refused::Why::OneRollsTooDear});
-    table_.MsgAnswer = table_.askWithMoneyHidden(text::OneRollsTooDear);
-    if (table_.MsgAnswer == 1) {
+    if (table_.ask(text::OneRollsTooDear)) {
         w.txtBet.setText(QString::number(w.udBet.value()));
-        clearAmounts();
-        spots_.fill({});
+        clearBets();
     }
 }
 
 void OneRollBetsPart::placeBets() {
     // Each amount goes onto its spot and out of the bankroll.
-    for (int number = 1; number <= 6; ++number) {
+    for (const int number : numbers()) {
         const Currency amount = dollars(w.udOneRoll(number).value());
         spot(number) = {};
         if (amount != Currency()) {
             spot(number) = {OneRollSpot::Bet::Placed, amount, false};
-            table_.Bankroll -= amount;
+            table_.stake(amount);
             table_.tell(event::OneRollPlaced{number, amount});
         }
         w.txtOneRoll(number).setText(QStringLiteral("0"));
     }
     panelOpen_ = false;
-    w.cmdRoll.setEnabled(true);
-    table_.reviveTableIfFunded();
-    if (table_.Point == 0 && table_.Bankroll < dollars(MinimumBet))
+    holdsRoll_ = false;
+    reviveTable();
+    if (table_.point() == 0 && table_.bankroll() < dollars(MinimumBet))
         table_.announceDepleted();
-    w.cmdOneRoll.setEnabled(true);
 }
 
 void OneRollBetsPart::cmdCancelOR_Click() {
     const Table::Showing showing(table_);
-    clearAmounts();
-    spots_.fill({});
-    panelOpen_ = false;
-    cancelShown_ = false;
-    w.cmdOneRoll.setEnabled(true);
-    w.cmdRoll.setEnabled(true);
+    clearAndClose();
     table_.tell(event::OneRollPanelCancelled{});
 }
 
@@ -113,61 +115,74 @@ void OneRollBetsPart::lblOR_Click(int Index) {
     if (holder.bet == OneRollSpot::Bet::Winner) {
         // Take the winning bet down: its stake comes back; the number stays marked as rolled.
         table_.tell(event::WinnerTakenDown{Index, holder.stake});
-        table_.Bankroll += holder.stake;
+        table_.refund(holder.stake);
         holder = {OneRollSpot::Bet::None, Currency(), true};
         w.txtOneRoll(Index).setText(QStringLiteral("0"));
     }
     winnerShown_ = false;
-    table_.reviveTableIfFunded();
+    reviveTable();
+}
+
+void OneRollBetsPart::reviveTable() {
+    if (table_.reviveTableIfFunded())
+        holdsRoll_ = false;
 }
 
 void OneRollBetsPart::clearAmounts() {
-    for (int number = 1; number <= 6; ++number) {
+    // The up-down writes its amount into its box; the box is written too for an amount that
+    // was 0 already.
+    for (const int number : numbers()) {
         w.udOneRoll(number).setValue(0);
         w.txtOneRoll(number).setText(QStringLiteral("0"));
     }
+}
+
+void OneRollBetsPart::clearBets() {
+    clearAmounts();
+    spots_.fill({});
+}
+
+void OneRollBetsPart::clearAndClose() {
+    cancelShown_ = false;
+    clearBets();
+    panelOpen_ = false;
+    holdsRoll_ = false;
 }
 
 void OneRollBetsPart::closePanel() {
     cancelShown_ = false;
     winnerShown_ = false;
-    for (int number = 1; number <= 6; ++number) {
-        w.txtOneRoll(number).setText(QStringLiteral("0"));
-        w.udOneRoll(number).setValue(0);
-    }
+    clearAmounts();
     panelOpen_ = false;
 }
 
 void OneRollBetsPart::settle(int face) {
-    for (int number = 1; number <= 6; ++number) {
+    for (const int number : numbers()) {
         OneRollSpot& bet = spot(number);
         if (bet.bet == OneRollSpot::Bet::None)
             continue;
-        table_.ORActive = true;
         if (number == face) {
-            // Four-to-one; the stake stays on the spot.
-            table_.Bankroll += bet.stake * OneRollPays;
-            table_.tell(event::OneRollWon{number, bet.stake, bet.stake * OneRollPays});
+            // The stake stays on the spot.
+            const Currency won = table_.payOneRoll(bet.stake);
+            table_.tell(event::OneRollWon{number, bet.stake, won});
             winner_ = number;
             winnerShown_ = true;
-            table_.ORWon = true;
         } else {
+            table_.loseOneRoll();
             const Currency lost = bet.stake;
             bet = {};
             table_.tell(event::OneRollLost{number, lost});
         }
     }
-    if (table_.ORActive && !table_.ORWon) {
+    if (table_.endOneRollSettlement()) {
         winner_ = 0;
         winnerShown_ = true;
         table_.tell(event::AllOneRollsLost{});
     }
-    table_.ORWon = false;
-    table_.ORActive = false;
 }
 
 void OneRollBetsPart::markRolled(int face) {
-    for (int number = 1; number <= 6; ++number) {
+    for (const int number : numbers()) {
         OneRollSpot& at = spot(number);
         at.justRolled = number == face;
         if (number == face && at.bet == OneRollSpot::Bet::Placed)
@@ -176,15 +191,12 @@ void OneRollBetsPart::markRolled(int face) {
 }
 
 void OneRollBetsPart::drop() {
-    cancelShown_ = false;
     winnerShown_ = false;
-    clearAmounts();
-    spots_.fill({});
-    panelOpen_ = false;
+    clearAndClose();
 }
 
 void OneRollBetsPart::show() {
-    for (int number = 1; number <= 6; ++number) {
+    for (const int number : numbers()) {
         const OneRollSpot& at = spot(number);
         Label& holder = w.lblOR(number);
         holder.setCaption(at.bet == OneRollSpot::Bet::None ? numberName(number)
@@ -198,7 +210,7 @@ void OneRollBetsPart::show() {
         else
             holder.setBackColor(colour::Blue);
     }
-    for (int number = 1; number <= 6; ++number) {
+    for (const int number : numbers()) {
         w.lblOneRoll(number).setVisible(panelOpen_);
         w.txtOneRoll(number).setVisible(panelOpen_);
         w.udOneRoll(number).setVisible(panelOpen_);

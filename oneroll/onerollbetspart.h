@@ -32,6 +32,7 @@ public:
     void markRolled(int face) override;
     void drop() override;
     void hideCancel() override { cancelShown_ = false; }
+    bool holdsRoll() const override { return holdsRoll_; }
     void show() override;
 
 private:
@@ -39,15 +40,23 @@ private:
     // The outcomes of Enter Bets other than "nothing entered".
     void refuseTooDear();
     void placeBets();
-    // Every amount back to 0.
+    // Brings the table back when the money allows, and with it the roll this panel held.
+    void reviveTable();
+    // Every amount back to 0; with every spot emptied too; and with the panel, its Cancel
+    // button and its hold on the roll gone as well.
     void clearAmounts();
+    void clearBets();
+    void clearAndClose();
 
     Table& table_;
     TableControls& w;
-    std::array<OneRollSpot, 6> spots_{};
+    std::array<OneRollSpot, decltype(TableControls::lblOR)::last> spots_{};
     // The entry panel is open; its Cancel button is shown.
     bool panelOpen_ = false;
     bool cancelShown_ = false;
+    // The panel holds the roll and its own button from its opening until its bets are
+    // placed or cancelled, or the table comes back.
+    bool holdsRoll_ = false;
     // lblORinfo: the number whose bet won the last roll, 0 when all of them lost.
     int winner_ = 0;
     bool winnerShown_ = false;

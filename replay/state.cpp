@@ -134,21 +134,21 @@ void appendJsonString(std::string& out, const QString& text) {
 void appendStateJson(std::string& out, const Table& t) {
     out.reserve(out.size() + 16384);
     out += "{\"vars\": {\"Bankroll\": ";
-    appendJsonString(out, t.Bankroll.toText());
+    appendJsonString(out, t.bankroll().toText());
     out += ", \"Point\": ";
-    appendNumber(out, t.Point);
+    appendNumber(out, t.point());
     out += ", \"PointRolls\": ";
-    appendNumber(out, t.PointRolls);
+    appendNumber(out, t.pointRolls());
     out += ", \"PrevBet\": ";
-    appendNumber(out, t.PrevBet);
+    appendNumber(out, t.prevBet());
     out += ", \"BetWon\": ";
-    appendBool(out, t.BetWon);
+    appendBool(out, t.betWon());
     out += ", \"BetLost\": ";
-    appendBool(out, t.BetLost);
+    appendBool(out, t.betLost());
     out += ", \"ORActive\": ";
-    appendBool(out, t.ORActive);
+    appendBool(out, t.oneRollActive());
     out += ", \"ORWon\": ";
-    appendBool(out, t.ORWon);
+    appendBool(out, t.oneRollWon());
     out += "}, \"widgets\": {";
     const TableControls& w = t.controls();
     for (std::size_t i = 0; i < kTableControls.size(); ++i) {

@@ -10,16 +10,13 @@ void Table::newBankroll_Click(int amount) {
     Bankroll = dollars(amount);
     tell(event::NewBankroll{Bankroll});
     w.txtBet.setText(QStringLiteral("0"));
-    w.udBet.setEnabled(true);
     // Nothing is charged any more, so setting the bet to 0 below refunds nothing.
     PrevBet = 0;
     info_.shown = false;
     betResult_.shown = false;
     standing_ = Standing::Playing;
-    w.cmdRoll.setEnabled(true);
-    w.cmdOneRoll.setEnabled(true);
-    w.mnuMin.setEnabled(true);
-    w.mnumax.setEnabled(true);
+    betLocked_ = false;
+    betCommandsLocked_ = false;
     w.udBet.setValue(0);
     oneRolls_->drop();
 }

@@ -10,21 +10,17 @@ void Table::udBet_Change() {
     const Showing showing(*this);
     info_.shown = false;
     oneRolls_->hideCancel();
-    Bankroll -= dollars(w.udBet.value()) - dollars(PrevBet);
-    PrevBet = w.udBet.value();
+    chargeBetChange();
     tell(event::BetChanged{bet()});
     if (Bankroll < dollars(0)) {
         // More than the money available: refuse, and take the bet back a step.
-        w.udBet.setEnabled(false);
+        refusingBet_ = true;
         tell(event::Refused{event::Refused::Why::BetOverBankroll});
-        MsgAnswer = askWithMoneyHidden(text::OverBet);
+        const bool answeredOk = ask(text::OverBet);
+        refusingBet_ = false;
         int newValue = w.udBet.value() - BetStep;
-        if (MsgAnswer == 1) {
-            if (Point == 0)
-                w.udBet.setEnabled(true);
-            if (Bankroll < dollars(-BetStep))
-                newValue = w.udBet.value() - 2 * BetStep;
-        }
+        if (answeredOk && Bankroll < dollars(-BetStep))
+            newValue = w.udBet.value() - 2 * BetStep;
         // Raises a nested udBet_Change, which refunds the difference and refuses again
         // while the bankroll is still below zero.
         w.udBet.setValue(newValue);

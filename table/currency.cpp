@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-bool Currency::fromText(QStringView text, Currency* out) {
+std::optional<Currency> Currency::fromText(QStringView text) {
     text = text.trimmed();
     const bool negative = text.startsWith(u'-');
     if (negative || text.startsWith(u'+'))
@@ -17,7 +17,7 @@ bool Currency::fromText(QStringView text, Currency* out) {
     // Up to fifteen whole digits: no amount the table moves comes near, and none overflows.
     if (whole.size() + fraction.size() == 0 || whole.size() > 15 || !digitsOnly(whole) ||
         !digitsOnly(fraction))
-        return false;
+        return std::nullopt;
     std::int64_t units = 0;
     for (const QChar c : whole)
         units = units * 10 + (c.unicode() - u'0');
@@ -25,8 +25,7 @@ bool Currency::fromText(QStringView text, Currency* out) {
         units = units * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
     if (fraction.size() > 4 && fraction[4] >= u'5')
         units += 1;
-    *out = Currency(negative ? -units : units);
-    return true;
+    return Currency(negative ? -units : units);
 }
 
 QString Currency::toText() const {

@@ -4,6 +4,7 @@
 #include <QStringView>
 #include <compare>
 #include <cstdint>
+#include <optional>
 
 // Money as a whole number of ten-thousandths of a dollar. Never floating point:
 // every amount the table moves is exact.
@@ -17,9 +18,9 @@ public:
     }
     static constexpr Currency fromUnits(std::int64_t units) { return Currency(units); }
     // An amount written in the text form ("100", "-8", "12.5", blanks around it allowed) read
-    // back; false for anything else. Digits past the fourth decimal round to the nearest
+    // back; nothing for anything else. Digits past the fourth decimal round to the nearest
     // ten-thousandth, halves away from zero.
-    static bool fromText(QStringView text, Currency* out);
+    [[nodiscard]] static std::optional<Currency> fromText(QStringView text);
 
     constexpr std::int64_t units() const { return units_; }
 

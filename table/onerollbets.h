@@ -39,6 +39,8 @@ public:
     virtual void drop() = 0;
     // The panel's Cancel button goes with the prompt when the main bet changes.
     virtual void hideCancel() = 0;
+    // The entry panel holds the roll and the one-roll button while the player enters amounts.
+    virtual bool holdsRoll() const = 0;
 
     // Writes the spots, the panel and the one-roll notice from their facts.
     virtual void show() = 0;

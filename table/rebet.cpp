@@ -8,8 +8,7 @@ void Table::rebet() {
     if (!w.mnuAuto.checked()) {
         if (BetWon) {
             tell(event::ReBetOff{bet()});
-            Bankroll += bet();
-            PrevBet = 0;
+            takeBetOff();
             w.udBet.setValue(0);
             reBet_ = {text::ReBetDisabled, true};
         }
@@ -29,8 +28,7 @@ void Table::rebet() {
     // Too little left for the same bet again: take it off the table.
     info_ = {text::ReBetTooHigh, true};
     const Currency returned = bet();
-    Bankroll += bet();
-    PrevBet = 0;
+    takeBetOff();
     w.txtBet.setText(QStringLiteral("0"));
     reBet_ = {text::ReBetCancelled, true};
     reBetCancelled_ = true;

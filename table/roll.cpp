@@ -35,7 +35,7 @@ std::optional<std::int16_t> Table::RollDie() {
 }
 
 void Table::closePointDisplay() {
-    heldPoint_.at(static_cast<std::size_t>(Point - 2)) = true;
+    heldPoint_.at(static_cast<std::size_t>(Point - w.lblodds.first)) = true;
     Point = 0;
 }
 
@@ -77,16 +77,16 @@ void Table::cmdRoll_Click() {
 
 void Table::settleComeOut(int face) {
     if (face == 1) {
-        Bankroll -= bet();
+        loseBet();
         BetLost = true;
         PointRolls = 0;
         betResult_ = {text::ComeOutOneLoses, true};
         tell(event::ComeOutLost{bet()});
         rebet();
     } else if (face == 6) {
-        Bankroll += bet() * ComeOutSixPays;
+        const Currency won = payBet(ComeOutSixPays);
         BetWon = true;
-        tell(event::ComeOutWon{bet(), bet() * ComeOutSixPays});
+        tell(event::ComeOutWon{bet(), won});
         rebet();
         PointRolls = 0;
         betResult_ = {text::ComeOutSixWins, true};
@@ -105,14 +105,14 @@ void Table::settlePointChance(int face) {
         closePointDisplay();
         const auto chance = static_cast<std::size_t>(PointRolls - 1);
         betResult_ = {PointMadeNotices.at(chance), true};
-        Bankroll += bet() * PointPays.at(chance);
-        tell(event::PointMade{made, PointRolls, bet() * PointPays.at(chance)});
+        const Currency won = payBet(PointPays.at(chance));
+        tell(event::PointMade{made, PointRolls, won});
         rebet();
     } else if (face == 1) {
         BetLost = true;
         PointRolls = 0;
         betResult_ = {text::OneLoses, true};
-        Bankroll -= bet();
+        loseBet();
         tell(event::PointLost{Point, event::PointLost::Why::RolledOne, bet()});
         rebet();
         closePointDisplay();
@@ -120,7 +120,7 @@ void Table::settlePointChance(int face) {
         tell(event::ChanceMissed{Point, PointRolls});
     } else {
         const int missed = Point;
-        Bankroll -= bet();
+        loseBet();
         closePointDisplay();
         betResult_ = {text::ThreeMisses, true};
         BetLost = true;
@@ -133,15 +133,12 @@ void Table::openTableForNextRoll(int face) {
     // The result stays up only when the series is over.
     if (Point != 0)
         betResult_.shown = false;
-    // A new bankroll only between series.
-    w.mnubankroll.setEnabled(Point == 0);
     if (Point == 0 && Bankroll < dollars(MinimumBet))
         announceDepleted();
     // The bet is locked while a point is on.
     if (Bankroll + bet() >= dollars(MinimumBet)) {
-        w.udBet.setEnabled(Point == 0);
-        w.mnumax.setEnabled(Point == 0);
-        w.mnuMin.setEnabled(Point == 0);
+        betLocked_ = Point != 0;
+        betCommandsLocked_ = Point != 0;
     }
     oneRolls_->markRolled(face);
     if (Bankroll >= dollars(BankBreaksAt)) {
@@ -149,9 +146,6 @@ void Table::openTableForNextRoll(int face) {
         stopTable(Standing::BankBroken);
         tell(event::BankBroken{});
     }
-    // The one-roll button comes back unless this roll stopped the table.
-    if (standing_ == Standing::Playing)
-        w.cmdOneRoll.setEnabled(true);
     PrevBet = w.udBet.value();
 }
 
@@ -162,19 +156,15 @@ void Table::announceDepleted() {
 
 void Table::stopTable(Standing why) {
     standing_ = why;
-    w.cmdRoll.setEnabled(false);
-    w.cmdOneRoll.setEnabled(false);
-    w.udBet.setEnabled(false);
-    w.mnuMin.setEnabled(false);
-    w.mnumax.setEnabled(false);
+    betLocked_ = true;
+    betCommandsLocked_ = true;
 }
 
-void Table::reviveTableIfFunded() {
+bool Table::reviveTableIfFunded() {
     if (Bankroll < dollars(MinimumBet))
-        return;
+        return false;
     standing_ = Standing::Playing;
-    w.cmdRoll.setEnabled(true);
-    w.cmdOneRoll.setEnabled(true);
     if (Point == 0)
-        w.udBet.setEnabled(true);
+        betLocked_ = false;
+    return true;
 }

@@ -57,21 +57,35 @@ void Table::cmdokabout_Click() {
     tell(event::AboutClosed{});
 }
 
-int Table::askWithMoneyHidden(const QString& text) {
+bool Table::ask(const QString& text) {
     moneyHidden_ = true;
     show();
-    const int answer = platform_.messages.show(text);
+    MsgAnswer = platform_.messages.show(text);
     moneyHidden_ = false;
-    return answer;
+    return MsgAnswer == 1;
 }
 
 void Table::show() {
+    showAllowed();
     showMoney();
     showPoint();
     showMessages();
     oneRolls_->show();
     showAbout();
     w.picdie.setVisible(dieShown_);
+}
+
+void Table::showAllowed() {
+    // Roll Die and Make One-Roll Bet while the table plays, unless the one-roll entry holds
+    // them; the bet's controls unless it is locked (or waits for the answer to the over-bet
+    // message); a new bankroll only between series.
+    const bool playing = standing_ == Standing::Playing && !oneRolls_->holdsRoll();
+    w.cmdRoll.setEnabled(playing);
+    w.cmdOneRoll.setEnabled(playing);
+    w.udBet.setEnabled(!betLocked_ && !refusingBet_);
+    w.mnumax.setEnabled(!betCommandsLocked_);
+    w.mnuMin.setEnabled(!betCommandsLocked_);
+    w.mnubankroll.setEnabled(Point == 0);
 }
 
 void Table::showMoney() {
@@ -89,14 +103,14 @@ void Table::showPoint() {
     const QColor chance = Point == 0 ? colour::PaleBlue : chanceColours.at(PointRolls);
     w.lblpoint.setBackColor(chance);
     w.lblcout(4).setBackColor(Point == 0 ? colour::PaleBlue : colour::Blue);
-    for (int number = 2; number <= 5; ++number) {
+    for (int number = w.lblodds.first; number <= w.lblodds.last; ++number) {
         Label& odds = w.lblodds(number);
         if (number == Point) {
             odds.setCaption(PointRolls == 1 ? text::PaysOneToOne : text::PaysTwoToOne);
             odds.setFontSize(10);
             odds.setFontName(QStringLiteral("arial"));
             odds.setBackColor(chance);
-        } else if (heldPoint_.at(static_cast<std::size_t>(number - 2))) {
+        } else if (heldPoint_.at(static_cast<std::size_t>(number - w.lblodds.first))) {
             odds.setCaption(QString::number(number));
             odds.setFontSize(18);
             odds.setFontBold(true);

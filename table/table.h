@@ -37,26 +37,6 @@ public:
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
-    // The money not on the table: a bet leaves the bankroll the moment it is placed.
-    Currency Bankroll;
-    // 0: the next roll is a come-out roll; 2..5: the point.
-    std::int16_t Point = 0;
-    // The chances already used for the point (0, 1 or 2 between rolls).
-    std::int16_t PointRolls = 0;
-    // The main bet currently charged to the bankroll; equals udBet's value between actions.
-    std::int32_t PrevBet = 0;
-    // What the last roll did to the main bet, for the re-bet.
-    bool BetWon = false;
-    bool BetLost = false;
-    // Working flags of one roll's one-roll settlement (the one-roll bets set them); false
-    // between rolls.
-    bool ORActive = false;
-    bool ORWon = false;
-    // The loop counter of Bet max.
-    std::int16_t WholeDollars = 0;
-    // The button the last message box returned (1 is OK).
-    int MsgAnswer = 0;
-
     // Start-up: bankroll 100, no point, no bet.
     void Form_Load();
 
@@ -81,8 +61,21 @@ public:
     // Tells listener every event of the handlers from now on, in the order they happen.
     void listen(std::function<void(const TableEvent&)> listener);
 
+    // The money not on the table: a bet leaves the bankroll the moment it is placed.
+    Currency bankroll() const { return Bankroll; }
     // The point on the table, 2 to 5; 0 while the next roll is a come-out roll.
     int point() const { return Point; }
+    // The chances already used for the point (0, 1 or 2 between rolls).
+    int pointRolls() const { return PointRolls; }
+    // The main bet charged to the bankroll, in whole dollars; udBet's value between actions.
+    int prevBet() const { return PrevBet; }
+    // What the last roll did to the main bet.
+    bool betWon() const { return BetWon; }
+    bool betLost() const { return BetLost; }
+    // The one-roll settlement's working flags: a bet rode on the roll, one won. False
+    // between rolls.
+    bool oneRollActive() const { return ORActive; }
+    bool oneRollWon() const { return ORWon; }
     // Which of the point's chances the next roll is, 1 to 3; 0 with no point on.
     int pointChance() const { return Point == 0 ? 0 : PointRolls + 1; }
     // The face the die shows, 1 to 6; 0 before the first roll.
@@ -114,14 +107,25 @@ public:
     void showNotice(const text::Text& notice) { info_ = {notice, true}; }
     void hideNotice() { info_.shown = false; }
     void hideReBetNotice() { reBet_.shown = false; }
-    // With five dollars or more, the roll and one-roll buttons come back, the game-over
-    // notice goes, and the bet control too when no point is on.
-    void reviveTableIfFunded();
+    // With five dollars or more, the table plays again: the roll and one-roll buttons come
+    // back, the game-over notice goes, and the bet control too when no point is on. Whether
+    // it does.
+    bool reviveTableIfFunded();
     // Tells the player that the bankroll is under the smallest bet.
     void announceDepleted();
     // Asks the player through a message box, the table shown as it stands, with the money
-    // blanked out while the box is up.
-    int askWithMoneyHidden(const QString& text);
+    // blanked out while the box is up; the answer is kept in MsgAnswer. Whether it was OK.
+    bool ask(const QString& text);
+
+    // The one-roll bets' money. A stake leaves the bankroll when its bet is placed and comes
+    // back when the bet is taken down or the panel opens again; a winner is paid four to
+    // one and its stake stays on the spot; a loser's stake is gone. Settling a roll marks
+    // each bet riding on it, and ending the settlement tells whether they all lost.
+    void stake(Currency amount);
+    void refund(Currency amount);
+    Currency payOneRoll(Currency stake);
+    void loseOneRoll();
+    bool endOneRollSettlement();
 
     // Runs show() when a handler is done, however it returns.
     class Showing {
@@ -140,6 +144,19 @@ public:
     Platform& platform() const { return platform_; }
 
 private:
+    // A test sets money that play would take long to reach through setMoney.
+    friend class TableSetUp;
+
+    // The main bet's money: a change of the bet is charged to the bankroll (a smaller bet
+    // gives the difference back); a lost bet is charged again as the next series' bet; a
+    // won bet pays its odds with the stake left on the table; a bet taken off comes back.
+    void chargeBetChange();
+    void loseBet();
+    Currency payBet(int times);
+    void takeBetOff();
+    // A bankroll and a main bet already charged to it.
+    void setMoney(Currency bankroll, int chargedBet);
+
     // Draws the face and shows its picture; nothing when the die could not be rolled.
     std::optional<std::int16_t> RollDie();
     // The roll's steps once the die shows a face: the come-out roll or a chance on the
@@ -156,6 +173,7 @@ private:
     Currency bet() const { return dollars(w.udBet.value()); }
     void bindHandlers();
 
+    void showAllowed();
     void showMoney();
     void showPoint();
     void showMessages();
@@ -171,8 +189,28 @@ private:
         void markRolled(int /*face*/) override {}
         void drop() override {}
         void hideCancel() override {}
+        bool holdsRoll() const override { return false; }
         void show() override {}
     };
+
+    // The money not on the table: a bet leaves the bankroll the moment it is placed.
+    Currency Bankroll;
+    // 0: the next roll is a come-out roll; 2..5: the point.
+    std::int16_t Point = 0;
+    // The chances already used for the point (0, 1 or 2 between rolls).
+    std::int16_t PointRolls = 0;
+    // The main bet currently charged to the bankroll; equals udBet's value between actions.
+    std::int32_t PrevBet = 0;
+    // What the last roll did to the main bet, for the re-bet.
+    bool BetWon = false;
+    bool BetLost = false;
+    // Working flags of one roll's one-roll settlement; false between rolls.
+    bool ORActive = false;
+    bool ORWon = false;
+    // The loop counter of Bet max.
+    std::int16_t WholeDollars = 0;
+    // The button the last message box returned (1 is OK).
+    int MsgAnswer = 0;
 
     TableControls w;
     Platform& platform_;
@@ -182,10 +220,20 @@ private:
     // The die picture is on the table: from the first roll on.
     bool dieShown_ = false;
     Standing standing_ = Standing::Playing;
+    // The main bet cannot be changed with its up-down, or with Bet max and Bet min: while a
+    // point is on and once the table has stopped. A roll that leaves too little for a bet
+    // leaves them as they were; the table coming back unlocks the up-down alone, with no
+    // point on; a new bankroll unlocks all three.
+    bool betLocked_ = false;
+    bool betCommandsLocked_ = false;
+    // The message that the bet is over the bankroll is up: the bet waits for the answer.
+    bool refusingBet_ = false;
     // While a message box about the money is up, the bankroll and the bet box show nothing.
     bool moneyHidden_ = false;
     // The numbers whose odds label has been a point's: it shows the number in the table's font.
-    std::array<bool, 4> heldPoint_{};
+    std::array<bool,
+               decltype(TableControls::lblodds)::last - decltype(TableControls::lblodds)::first + 1>
+        heldPoint_{};
     // The message labels lblinfo, lblbetresult and lblrebet.
     Message info_;
     Message betResult_;

@@ -226,20 +226,20 @@ private slots:
                                  "up udOneRoll(4)", "click cmdEnterOR"})
             QVERIFY2(engine.runLine(QString::fromLatin1(line), ++n), qPrintable(engine.error()));
         const Table& t = engine.table();
-        QCOMPARE(t.Bankroll, dollars(94));
+        QCOMPARE(t.bankroll(), dollars(94));
         QVERIFY(QFile::rename(dieFileName(4), u"away.bmp"_s));
         QVERIFY(engine.runLine(u"die 4"_s, ++n));
         QVERIFY(!engine.runLine(u"click cmdRoll"_s, ++n));
         QVERIFY(engine.error().endsWith(text::DieNotRolled));
-        QCOMPARE(t.Bankroll, dollars(94));
-        QCOMPARE(t.Point, 2);
-        QCOMPARE(t.PointRolls, 0);
+        QCOMPARE(t.bankroll(), dollars(94));
+        QCOMPARE(t.point(), 2);
+        QCOMPARE(t.pointRolls(), 0);
         QCOMPARE(t.oneRollSpot(4), (OneRollSpot{OneRollSpot::Bet::Placed, dollars(1), false}));
         QCOMPARE(t.face(), 2);
         QVERIFY(QFile::rename(u"away.bmp"_s, dieFileName(4)));
         for (const char* line : {"die 2", "click cmdRoll"})
             QVERIFY(engine.runLine(QString::fromLatin1(line), ++n));
-        QCOMPARE(t.Bankroll, dollars(104)); // the point made on the first chance, the one lost
+        QCOMPARE(t.bankroll(), dollars(104)); // the point made on the first chance, the one lost
     }
 };
 

@@ -53,7 +53,7 @@ struct Outcome {
 
 QHash<QString, QString> factsOf(const Table& t) {
     QStringList spots;
-    Currency money = t.Bankroll + t.mainBet();
+    Currency money = t.bankroll() + t.mainBet();
     for (int i = 1; i <= 6; ++i) {
         const OneRollSpot& spot = t.oneRollSpot(i);
         money += spot.stake;

@@ -55,7 +55,7 @@ QString labelName(const Label& label, const Table* table) {
     if (table != nullptr) {
         const TableControls& w = table->controls();
         if (&label == &w.lblBankroll)
-            return ActionWords::tr("Bankroll, %1").arg(ActionWords::dollars(table->Bankroll));
+            return ActionWords::tr("Bankroll, %1").arg(ActionWords::dollars(table->bankroll()));
         if (&label == &w.lblpoint)
             return pointName(*table);
         if (const std::optional<int> number = w.lblOR.indexOf(label))
@@ -279,7 +279,7 @@ void installAccessibility() {
 }
 
 Announcer::Announcer(Table& table, QWidget* parent)
-    : QWidget(parent), table_(table), bankroll_(table.Bankroll) {
+    : QWidget(parent), table_(table), bankroll_(table.bankroll()) {
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -303,10 +303,10 @@ void Announcer::announce() {
                    std::holds_alternative<event::Refused>(e);
         });
     const bool sayBankroll =
-        ActionWords::rollPressed(events) || (table_.Bankroll != bankroll_ && !onlyBet);
-    bankroll_ = table_.Bankroll;
+        ActionWords::rollPressed(events) || (table_.bankroll() != bankroll_ && !onlyBet);
+    bankroll_ = table_.bankroll();
     const QString said = ActionWords::text(
-        events, settingAmount, sayBankroll ? std::optional(table_.Bankroll) : std::nullopt);
+        events, settingAmount, sayBankroll ? std::optional(table_.bankroll()) : std::nullopt);
     if (said.isEmpty())
         return;
     // Shown anew, as a notification appears, so that a screen reader speaks it.

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 Currency owned(const Table& t) {
-    Currency total = t.Bankroll + t.mainBet();
+    Currency total = t.bankroll() + t.mainBet();
     for (int i = 1; i <= 6; ++i)
         total += t.oneRollSpot(i).stake;
     return total;
@@ -27,8 +27,8 @@ QString MoneyCheck::play(ReplayEngine& engine, const QString& line, int number) 
 void MoneyCheck::before(const Table& t, std::size_t facesQueued) {
     owned_ = owned(t);
     bet_ = t.mainBet();
-    point_ = t.Point;
-    pointRolls_ = t.PointRolls;
+    point_ = t.point();
+    pointRolls_ = t.pointRolls();
     for (int i = 1; i <= 6; ++i)
         riding_[i] = t.oneRollSpot(i).stake;
     faces_ = facesQueued;
@@ -59,13 +59,14 @@ QString MoneyCheck::after(const Table& t, std::size_t facesQueued, const QString
     QStringList wrong;
     if (owned(t) != expected)
         wrong << u"the player owns %1, not %2"_s.arg(owned(t).toText(), expected.toText());
-    if (t.PrevBet != t.controls().udBet.value())
-        wrong << u"PrevBet is %1 for a bet of %2"_s.arg(t.PrevBet).arg(t.controls().udBet.value());
-    if (t.Bankroll < Currency())
+    if (t.prevBet() != t.controls().udBet.value())
+        wrong
+            << u"PrevBet is %1 for a bet of %2"_s.arg(t.prevBet()).arg(t.controls().udBet.value());
+    if (t.bankroll() < Currency())
         wrong << u"the bankroll is below zero"_s;
-    if (t.Point != 0 && (t.Point < 2 || t.Point > 5 || t.PointRolls > 2))
-        wrong << u"point %1 after %2 chances"_s.arg(t.Point).arg(t.PointRolls);
-    if (t.ORActive || t.ORWon)
+    if (t.point() != 0 && (t.point() < 2 || t.point() > 5 || t.pointRolls() > 2))
+        wrong << u"point %1 after %2 chances"_s.arg(t.point()).arg(t.pointRolls());
+    if (t.oneRollActive() || t.oneRollWon())
         wrong << u"the one-roll flags are left set"_s;
     return wrong.join(u"; "_s);
 }

@@ -8,6 +8,9 @@
 #include <QKeySequence>
 #include <QTest>
 
+#include <optional>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 QStringList linesOf(const QString& moves) {
@@ -24,15 +27,40 @@ QStringList linesOf(const QString& moves) {
     return lines;
 }
 
+// The table's money set as a test needs it, through the table's own operation.
+class TableSetUp {
+public:
+    static void setMoney(Table& table, Currency bankroll, int chargedBet) {
+        table.setMoney(bankroll, chargedBet);
+    }
+};
+
+namespace {
+
+// "bankroll B" or "bankroll B bet N": the bankroll and the bet charged; nothing for a move
+// written otherwise.
+std::optional<std::pair<Currency, int>> moneyOf(const QStringList& words) {
+    const std::optional<Currency> bankroll =
+        words.size() >= 2 ? Currency::fromText(words[1]) : std::nullopt;
+    if (!bankroll || (words.size() != 2 && (words.size() != 4 || words[2] != u"bet")))
+        return std::nullopt;
+    bool isNumber = true;
+    const int bet = words.size() == 4 ? words[3].toInt(&isNumber) : 0;
+    if (!isNumber)
+        return std::nullopt;
+    return std::pair(*bankroll, bet);
+}
+
+} // namespace
+
 bool playLine(ReplayEngine& engine, const QString& line, int number) {
     const QStringList words = line.simplified().split(u' ');
     if (words[0] == u"bankroll") {
-        engine.act(line, [&words](Table& t) {
-            Currency::fromText(words[1], &t.Bankroll);
-            t.PrevBet = words.size() > 3 ? words[3].toInt() : 0;
-            t.controls().udBet.setValue(t.PrevBet);
-            t.show();
-        });
+        const auto money = moneyOf(words);
+        if (!money)
+            return false; // a bankroll or bet mistyped
+        engine.act(line,
+                   [&money](Table& t) { TableSetUp::setMoney(t, money->first, money->second); });
     } else if (words[0] == u"key") {
         FrmCPF* window = engine.window(); // shown and active, as the player has it
         window->show();

@@ -66,7 +66,7 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
         if (move == u"click cmdRoll" && engine.lastDelivered()) {
             ++play.rolls;
             play.gameOvers += t.standing() == Table::Standing::GameOver;
-            play.bankBreaks += t.Bankroll >= dollars(rules::BankBreaksAt);
+            play.bankBreaks += t.bankroll() >= dollars(rules::BankBreaksAt);
         }
         if (script.size() > 4096) // the failure report needs only the last lines
             script.remove(0, 2048);
