@@ -175,7 +175,9 @@ Outcome play(const QString& moves, bool mayMiss) {
     for (const QString& line : linesOf(moves)) {
         o.before = jsonOf(stateJson(engine.table()));
         if (!playLine(engine, line, ++n)) {
-            o.error = engine.error().section(u':', 0, 0);
+            // A move the engine did not run (a mistyped bankroll) fails on its own line.
+            o.error =
+                engine.error().isEmpty() ? u"line %1"_s.arg(n) : engine.error().section(u':', 0, 0);
             return o;
         }
         if (line.startsWith(u"die "))
