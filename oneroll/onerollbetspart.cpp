@@ -7,7 +7,7 @@
 #include "table/events.h"
 #include "table/texts.h"
 
-#include <ranges>
+#include <array>
 
 using namespace rules;
 
@@ -15,9 +15,12 @@ namespace {
 
 // The numbers a one-roll bet can be made on, as the one-roll controls index them.
 using Holders = decltype(TableControls::lblOR);
-constexpr auto numbers() {
-    return std::views::iota(Holders::first, Holders::last + 1);
-}
+constexpr std::array<int, Holders::last - Holders::first + 1> kNumbers = [] {
+    std::array<int, Holders::last - Holders::first + 1> numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = Holders::first + static_cast<int>(i);
+    return numbers;
+}();
 
 } // namespace
 
@@ -25,7 +28,7 @@ OneRollBetsPart::OneRollBetsPart(Table& table) : table_(table), w(table.controls
     w.cmdOneRoll.Click.bind([this] { cmdOneRoll_Click(); });
     w.cmdEnterOR.Click.bind([this] { cmdEnterOR_Click(); });
     w.cmdCancelOR.Click.bind([this] { cmdCancelOR_Click(); });
-    for (const int i : numbers()) {
+    for (const int i : kNumbers) {
         w.udOneRoll(i).Change.bind([this, i] { udOneRoll_Change(i); });
         w.txtOneRoll(i).Change.bind([this, i] { txtOneRoll_Change(i); });
         w.lblOR(i).Click.bind([this, i] { lblOR_Click(i); });
@@ -61,7 +64,7 @@ void OneRollBetsPart::txtOneRoll_Change(int /*Index*/) {}
 void OneRollBetsPart::cmdEnterOR_Click() {
     const Table::Showing showing(table_);
     Currency total;
-    for (const int number : numbers())
+    for (const int number : kNumbers)
         total += dollars(w.udOneRoll(number).value());
     if (total > table_.bankroll()) {
         refuseTooDear();
@@ -86,7 +89,7 @@ void OneRollBetsPart::refuseTooDear() {
 
 void OneRollBetsPart::placeBets() {
     // Each amount goes onto its spot and out of the bankroll.
-    for (const int number : numbers()) {
+    for (const int number : kNumbers) {
         const Currency amount = dollars(w.udOneRoll(number).value());
         spot(number) = {};
         if (amount != Currency()) {
@@ -131,7 +134,7 @@ void OneRollBetsPart::reviveTable() {
 void OneRollBetsPart::clearAmounts() {
     // The up-down writes its amount into its box; the box is written too for an amount that
     // was 0 already.
-    for (const int number : numbers()) {
+    for (const int number : kNumbers) {
         w.udOneRoll(number).setValue(0);
         w.txtOneRoll(number).setText(QStringLiteral("0"));
     }
@@ -157,7 +160,7 @@ void OneRollBetsPart::closePanel() {
 }
 
 void OneRollBetsPart::settle(int face) {
-    for (const int number : numbers()) {
+    for (const int number : kNumbers) {
         OneRollSpot& bet = spot(number);
         if (bet.bet == OneRollSpot::Bet::None)
             continue;
@@ -182,7 +185,7 @@ void OneRollBetsPart::settle(int face) {
 }
 
 void OneRollBetsPart::markRolled(int face) {
-    for (const int number : numbers()) {
+    for (const int number : kNumbers) {
         OneRollSpot& at = spot(number);
         at.justRolled = number == face;
         if (number == face && at.bet == OneRollSpot::Bet::Placed)
@@ -196,7 +199,7 @@ void OneRollBetsPart::drop() {
 }
 
 void OneRollBetsPart::show() {
-    for (const int number : numbers()) {
+    for (const int number : kNumbers) {
         const OneRollSpot& at = spot(number);
         Label& holder = w.lblOR(number);
         holder.setCaption(at.bet == OneRollSpot::Bet::None ? numberName(number)
@@ -210,7 +213,7 @@ void OneRollBetsPart::show() {
         else
             holder.setBackColor(colour::Blue);
     }
-    for (const int number : numbers()) {
+    for (const int number : kNumbers) {
         w.lblOneRoll(number).setVisible(panelOpen_);
         w.txtOneRoll(number).setVisible(panelOpen_);
         w.udOneRoll(number).setVisible(panelOpen_);
