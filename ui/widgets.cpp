@@ -145,11 +145,19 @@ namespace {
 QRect labelFocusFrame(const QRect& rect) {
     return rect.adjusted(2, 2, -3, -3);
 }
-QRect buttonFocusFrame(const QRect& rect) {
-    return rect.adjusted(4, 4, -5, -5);
-}
 QRect insideFocusFrame(const QRect& frame) {
     return frame.adjusted(1, 1, 0, 0);
+}
+// A button's frame lies two pixels inside its bevel, with the face showing between. On a
+// button a line high, whose letters reach above or below that, the top and bottom lines run
+// just inside the bevel instead and the sides stay: no letter crosses the frame.
+QRect buttonFocusFrame(const QRect& rect, const QRect& letters) {
+    const QRect frame = rect.adjusted(4, 4, -5, -5);
+    const QRect inside = insideFocusFrame(frame);
+    if (letters.isEmpty() || (letters.top() >= inside.top() && letters.bottom() <= inside.bottom()))
+        return frame;
+    const QRect bevel = rect.adjusted(2, 2, -3, -3);
+    return QRect(QPoint(frame.left(), bevel.top()), QPoint(frame.right(), bevel.bottom()));
 }
 
 // A pixel counts as ink once the caption covers at least half of it.
@@ -300,11 +308,8 @@ void LabelView::drawCaption(QPainter& p, bool clip) const {
 
 CaptionInk LabelView::captionInk() const {
     QRect room = labelTextRect(rect(), border_);
-    if (focusPolicy() != Qt::NoFocus) {
-        const QRect inside = insideFocusFrame(labelFocusFrame(rect()));
-        room.setLeft(inside.left());
-        room.setRight(inside.right());
-    }
+    if (focusPolicy() != Qt::NoFocus)
+        room &= insideFocusFrame(labelFocusFrame(rect()));
     return {inkOf(size(), font(), [this](QPainter& p) { drawCaption(p, false); }), room};
 }
 
@@ -372,18 +377,19 @@ void ButtonView::paintEvent(QPaintEvent*) {
     }
     // A button that cannot be pressed shows no focus, even while it still holds it.
     if (hasFocus() && isEnabled())
-        drawFocusFrame(p, buttonFocusFrame(rect()));
+        drawFocusFrame(p, buttonFocusFrame(rect(), captionInk(textRect).boundingRect()));
 }
 
 CaptionInk ButtonView::captionInk() const {
     const QRect textRect = buttonTextRect(rect());
-    const QRect inside = insideFocusFrame(buttonFocusFrame(rect()));
-    return {
-        inkOf(size(), font(),
-              [&](QPainter& p) {
-                  p.drawText(textRect, kButtonTextFlags | Qt::TextDontClip, text());
-              }),
-        QRect(QPoint(inside.left(), textRect.top()), QPoint(inside.right(), textRect.bottom()))};
+    const QRegion ink = captionInk(textRect);
+    return {ink, textRect & insideFocusFrame(buttonFocusFrame(rect(), ink.boundingRect()))};
+}
+
+QRegion ButtonView::captionInk(const QRect& textRect) const {
+    return inkOf(size(), font(), [&](QPainter& p) {
+        p.drawText(textRect, kButtonTextFlags | Qt::TextDontClip, text());
+    });
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* event) {

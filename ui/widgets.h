@@ -33,9 +33,9 @@ QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int
 // What the player sees of a widget's caption as the widget draws it now: every pixel the
 // caption inks, in the widget's coordinates, wherever it falls (nothing clips it here), and
 // the room in which the caption shows whole: inside the border or the bevel and, while the
-// widget can take the focus, between the sides of its focus frame (a button's or a notice's
-// lines may run under the frame's top and bottom, as the English ones do). The table never moves or
-// grows a widget, so a caption (a translation above all) must keep its ink within that room.
+// widget can take the focus, inside its focus frame, which no letter may cross. The table never
+// moves or grows a widget, so a caption (a translation above all) must keep its ink within that
+// room.
 struct CaptionInk {
     QRegion ink;
     QRect room;
@@ -104,6 +104,8 @@ protected:
 
 private:
     void sync();
+    // What the caption inks drawn in textRect, unclipped.
+    QRegion captionInk(const QRect& textRect) const;
 
     Button& button_;
     QColor back_;

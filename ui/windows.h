@@ -22,7 +22,8 @@ public:
     FrmCG* computerGame() const { return computerGame_; }
 
 public slots:
-    // Each builds its window when there is none, then shows it and brings it to the front.
+    // Each builds its window when there is none, then shows it and brings it to the front. A
+    // Help window opens centred on the table.
     void showTable();
     void showRules();
     void showComputerGame();
@@ -32,6 +33,10 @@ signals:
     void tableBuilt(FrmCPF* table);
 
 private:
+    // showTable() for a Help window's BACK TO GAME or Exit: a table built anew opens centred
+    // where that window is.
+    void showTableFrom(const QWidget* from);
+
     Platform& platform_;
     QPointer<FrmCPF> table_;
     QPointer<FrmPFrules> rules_;
