@@ -1,5 +1,6 @@
 // Die pictures read from files: the working directory first, then the installed data
 // folder. The table asks for them through its PictureLoader seam and never reads a file.
+// The logo is built in.
 
 #include "ui/picturefiles.h"
 
@@ -64,6 +65,15 @@ std::optional<BmpHeader> readBmpHeader(const QByteArray& bytes) {
 }
 
 } // namespace
+
+QImage logoPicture(bool sharp) {
+    // The built-in readers, named: looking for a plugin would load every one there is.
+    QImageReader reader(sharp ? QStringLiteral(":/pictures/logo@2x.png")
+                              : QStringLiteral(":/pictures/logo.bmp"),
+                        sharp ? "png" : "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QString installedPictureFolder() {
 #ifdef PIPFALL_DATA_DIR

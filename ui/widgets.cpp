@@ -227,6 +227,24 @@ public:
 
 } // namespace
 
+namespace {
+
+// Holds a subscription for the object it belongs to, and ends it with that object.
+class SubscriptionKeeper : public QObject {
+public:
+    SubscriptionKeeper(Subscription subscription, QObject* owner)
+        : QObject(owner), subscription_(std::move(subscription)) {}
+
+private:
+    Subscription subscription_;
+};
+
+} // namespace
+
+void endWith(QObject* owner, Subscription subscription) {
+    new SubscriptionKeeper(std::move(subscription), owner);
+}
+
 void showKeyboardInMenuBar(QMenuBar* bar) {
     auto* style = new KeyboardMenuBarStyle;
     style->setParent(bar);
@@ -243,7 +261,7 @@ LabelView::LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget
     back_ = label_.backColor();
     font_ = label_.font();
     setFont(drawingFont(font_));
-    label_.observe([this] { sync(); });
+    observing_ = label_.observe([this] { sync(); });
 }
 
 void LabelView::setTakesFocus(std::function<bool()> when, std::function<void()> press) {
@@ -341,7 +359,7 @@ ButtonView::ButtonView(Button& button, QColor back, const Font& font, QWidget* p
     setAutoDefault(false);
     setFont(drawingFont(font));
     setText(button_.caption());
-    button_.observe([this] { sync(); });
+    observing_ = button_.observe([this] { sync(); });
     connect(this, &QPushButton::clicked, this, [this] { button_.Click.raise(); });
 }
 
@@ -405,7 +423,7 @@ TextBoxView::TextBoxView(TextBox& box, QColor back, QColor fore, const Font& fon
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setFont(drawingFont(font));
-    box_.observe([this] { sync(); });
+    observing_ = box_.observe([this] { sync(); });
 }
 
 void TextBoxView::sync() {
@@ -434,7 +452,7 @@ UpDownView::UpDownView(UpDown& upDown, QWidget* parent)
     : QWidget(parent), upDown_(upDown), repeat_(new QTimer(this)), value_(upDown.value()) {
     setFocusPolicy(Qt::StrongFocus);
     connect(repeat_, &QTimer::timeout, this, &UpDownView::repeat);
-    upDown_.observe([this] { sync(); });
+    observing_ = upDown_.observe([this] { sync(); });
 }
 
 void UpDownView::sync() {
@@ -460,7 +478,7 @@ void UpDownView::paintEvent(QPaintEvent*) {
     // their faces take the selection colour and the arrows turn white, as a selected item does.
     const bool focused = hasFocus() && isEnabled();
     for (const auto& [box, arrow] : {std::pair{upper, Arrow::Up}, std::pair{lower, Arrow::Down}}) {
-        p.fillRect(box, focused ? kSelection : QColor(192, 192, 192));
+        p.fillRect(box, focused ? kSelection : colour::Grey);
         drawBevel(p, box, pressed_ == arrow);
         const QPointF c = QRectF(box).center();
         const double w = std::max(2.0, box.width() / 4.0);
@@ -533,7 +551,7 @@ PictureView::PictureView(PictureBox& picture, QColor back,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     showPicture();
-    picture_.observe([this] { sync(); });
+    observing_ = picture_.observe([this] { sync(); });
 }
 
 void PictureView::sync() {

@@ -41,6 +41,10 @@ struct CaptionInk {
     QRect room;
 };
 
+// Ends subscription when owner is destroyed, for an observer that works on owner (a menu
+// command that shows its menu item).
+void endWith(QObject* owner, Subscription subscription);
+
 // Lets the menu bar show where the keyboard is while it holds it: the menu title the keys are
 // on is drawn as an open one is, also after Escape has closed its menu and until a second
 // Escape (or a click) gives the keys back to the window.
@@ -87,6 +91,7 @@ private:
     QString caption_;
     QColor back_;
     Font font_;
+    Subscription observing_; // last: it ends first
 };
 
 // A push button painted in its back colour with a raised bevel. Space, Return and Enter press
@@ -107,6 +112,7 @@ private:
 
     Button& button_;
     QColor back_;
+    Subscription observing_;
 };
 
 // A display-only text box (the table's are all disabled): a sunken box with centred text.
@@ -126,6 +132,7 @@ private:
     QColor back_;
     QColor fore_;
     QString text_;
+    Subscription observing_;
 };
 
 // The up-down: a vertical pair of arrows. Holding an arrow down repeats its click.
@@ -151,6 +158,7 @@ private:
     QTimer* repeat_ = nullptr;
     Arrow pressed_ = Arrow::None;
     int value_ = 0;
+    Subscription observing_;
 };
 
 // A picture box that shows its picture inside a one-pixel border and sizes itself to it. On
@@ -181,4 +189,5 @@ private:
     QPixmap pixmap_; // the picture, converted when it changes
     QPixmap sharp_;  // twice the resolution, device pixel ratio 2; null when there is none
     bool sharpLoaded_ = false;
+    Subscription observing_;
 };
