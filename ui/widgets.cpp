@@ -152,37 +152,6 @@ QRect insideFocusFrame(const QRect& frame) {
     return frame.adjusted(1, 1, 0, 0);
 }
 
-// A pixel counts as ink once the caption covers at least half of it.
-constexpr int kInked = 128;
-
-// The pixels that painting inks, painted with draw onto a transparent canvas that reaches
-// well beyond a widget of that size, in the widget's coordinates.
-QRegion inkOf(QSize size, const QFont& font, const std::function<void(QPainter&)>& draw) {
-    const int margin = std::max(size.width(), size.height()) + 200;
-    QImage canvas(size + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    {
-        QPainter p(&canvas);
-        p.translate(margin, margin);
-        p.setFont(font);
-        p.setPen(Qt::black);
-        draw(p);
-    }
-    QRegion ink;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            int run = 0;
-            while (x + run < canvas.width() && qAlpha(line[x + run]) >= kInked)
-                ++run;
-            if (run > 0)
-                ink += QRect(x - margin, y - margin, run, 1);
-            x += run;
-        }
-    }
-    return ink;
-}
-
 } // namespace
 
 QFont drawingFont(const Font& wanted) {
@@ -316,14 +285,14 @@ void LabelView::drawCaption(QPainter& p, bool clip) const {
     }
 }
 
-CaptionInk LabelView::captionInk() const {
+QRect LabelView::captionRoom() const {
     QRect room = labelTextRect(rect(), border_);
     if (focusPolicy() != Qt::NoFocus) {
         const QRect inside = insideFocusFrame(labelFocusFrame(rect()));
         room.setLeft(inside.left());
         room.setRight(inside.right());
     }
-    return {inkOf(size(), font(), [this](QPainter& p) { drawCaption(p, false); }), room};
+    return room;
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
@@ -393,15 +362,14 @@ void ButtonView::paintEvent(QPaintEvent*) {
         drawFocusFrame(p, buttonFocusFrame(rect()));
 }
 
-CaptionInk ButtonView::captionInk() const {
+void ButtonView::drawWholeCaption(QPainter& p) const {
+    p.drawText(buttonTextRect(rect()), kButtonTextFlags | Qt::TextDontClip, text());
+}
+
+QRect ButtonView::captionRoom() const {
     const QRect textRect = buttonTextRect(rect());
     const QRect inside = insideFocusFrame(buttonFocusFrame(rect()));
-    return {
-        inkOf(size(), font(),
-              [&](QPainter& p) {
-                  p.drawText(textRect, kButtonTextFlags | Qt::TextDontClip, text());
-              }),
-        QRect(QPoint(inside.left(), textRect.top()), QPoint(inside.right(), textRect.bottom()))};
+    return QRect(QPoint(inside.left(), textRect.top()), QPoint(inside.right(), textRect.bottom()));
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* event) {

@@ -30,17 +30,6 @@ QFont drawingFont(const Font& wanted);
 // at blanks, never after a hyphen.
 QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
-// What the player sees of a widget's caption as the widget draws it now: every pixel the
-// caption inks, in the widget's coordinates, wherever it falls (nothing clips it here), and
-// the room in which the caption shows whole: inside the border or the bevel and, while the
-// widget can take the focus, between the sides of its focus frame (a button's or a notice's
-// lines may run under the frame's top and bottom, as the English ones do). The table never moves or
-// grows a widget, so a caption (a translation above all) must keep its ink within that room.
-struct CaptionInk {
-    QRegion ink;
-    QRect room;
-};
-
 // Ends subscription when owner is destroyed, for an observer that works on owner (a menu
 // command that shows its menu item).
 void endWith(QObject* owner, Subscription subscription);
@@ -63,7 +52,6 @@ public:
     // run press, or click the label when there is none.
     void setTakesFocus(std::function<bool()> when, std::function<void()> press = {});
     void updateFocusPolicy();
-    CaptionInk captionInk() const;
 
 signals:
     // After every change of the label's control.
@@ -76,10 +64,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The tests measure what of a caption shows (tests/support/captionink.h).
+    friend class CaptionProbe;
+
     void sync();
     // Draws the caption lines; clipped to the lines' width, as on the screen, unless clip
     // is false.
     void drawCaption(QPainter& p, bool clip) const;
+    // The room in which the caption shows whole: inside the border and, while the label
+    // takes the focus, between the sides of its focus frame.
+    QRect captionRoom() const;
 
     Label& label_;
     std::function<bool()> takesFocus_;
@@ -101,14 +95,20 @@ class ButtonView : public QPushButton {
 public:
     ButtonView(Button& button, QColor back, const Font& font, QWidget* parent);
     Button& control() { return button_; }
-    CaptionInk captionInk() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class CaptionProbe;
+
     void sync();
+    // Draws the caption as the button does, but nothing clips it.
+    void drawWholeCaption(QPainter& p) const;
+    // The room in which the caption shows whole: inside the bevel, between the sides of the
+    // focus frame (the lines may run under the frame's top and bottom, as the English do).
+    QRect captionRoom() const;
 
     Button& button_;
     QColor back_;
