@@ -222,7 +222,6 @@ void OneRollBetsPart::show() {
     w.lblORoll.setVisible(panelOpen_);
     w.cmdCancelOR.setVisible(cancelShown_);
     w.lblORinfo.setCaption(winner_ == 0 ? QString(text::AllOneRollsLost)
-                                        : text::OneRollWinsBefore + QString::number(winner_) +
-                                              text::OneRollWinsAfter);
+                                        : text::OneRollWins.toString().arg(winner_));
     w.lblORinfo.setVisible(winnerShown_);
 }

@@ -13,4 +13,6 @@ inline const QColor Red{255, 0, 0};
 inline const QColor White{255, 255, 255};
 inline const QColor Orange{255, 128, 0};
 inline const QColor DarkOrange{192, 64, 0};
+// The face of buttons and arrows, and a label's back until it is given another.
+inline const QColor Grey{192, 192, 192};
 } // namespace colour

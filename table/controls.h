@@ -6,8 +6,11 @@
 // and the tests read them directly.
 //
 // Every control tells its observers (the window's widget, when there is a window) after each
-// change of a property. A click, an arrow click or a changed text runs the event handler the
-// table bound to the control.
+// change of a property, for as long as their subscriptions last. A click, an arrow click or a
+// changed text runs the event handler the table bound to the control.
+
+#include "table/colours.h"
+#include "table/observers.h"
 
 #include <QColor>
 #include <QImage>
@@ -41,20 +44,19 @@ public:
     // Reachable by the player: shown and enabled.
     bool reachable() const { return visible_ && enabled_; }
 
-    // Adds a party told of every change from now on (the window's widget); an observer
-    // lives as long as the control.
-    void observe(std::function<void()> observer) { observers_.push_back(std::move(observer)); }
+    // Tells observer (the window's widget) of every change from now on, until the
+    // subscription ends: the widget keeps it, so that it is told no longer once it is gone.
+    [[nodiscard]] Subscription observe(std::function<void()> observer) {
+        return observers_.add(std::move(observer));
+    }
 
 protected:
-    void changed() const {
-        for (const auto& observer : observers_)
-            observer();
-    }
+    void changed() const { observers_.notify(); }
 
 private:
     bool visible_ = false;
     bool enabled_ = false;
-    std::vector<std::function<void()>> observers_;
+    Observers<> observers_;
 };
 
 // An event handler bound to a control; nothing runs while none is bound.
@@ -88,7 +90,7 @@ public:
 
 private:
     QString caption_;
-    QColor back_{192, 192, 192};
+    QColor back_ = colour::Grey;
     QColor fore_{0, 0, 0};
     Font font_;
 };

@@ -7,14 +7,6 @@
 
 using namespace rules;
 
-namespace {
-
-// What the bet-result label says when the point is made on each chance.
-const std::array<text::Text, 3> PointMadeNotices = {text::PointFirstChance, text::PointSecondChance,
-                                                    text::PointThirdChance};
-
-} // namespace
-
 std::optional<std::int16_t> Table::RollDie() {
     const std::optional<float> r = platform_.die.next();
     if (!r)
@@ -104,7 +96,7 @@ void Table::settlePointChance(int face) {
         BetWon = true;
         closePointDisplay();
         const auto chance = static_cast<std::size_t>(PointRolls - 1);
-        betResult_ = {PointMadeNotices.at(chance), true};
+        betResult_ = {text::pointMadeNotice(PointRolls), true};
         const Currency won = payBet(PointPays.at(chance));
         tell(event::PointMade{made, PointRolls, won});
         rebet();

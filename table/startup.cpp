@@ -28,7 +28,7 @@ void loadRow(const StartUpRow& row, AnyControl control) {
             [&row](Label* label) {
                 label->setCaption(row.caption);
                 label->setFont({QString::fromLatin1(row.font.face), row.font.size, row.font.bold});
-                label->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
+                label->setBackColor(rowColour(row.back, colour::Grey));
                 label->setForeColor(rowColour(row.fore, Qt::black));
             },
             [&row](Button* button) { button->setCaption(row.caption); },

@@ -139,11 +139,10 @@ void Table::showAbout() {
     w.cmdokabout.setVisible(aboutOpen_);
 }
 
-void Table::listen(std::function<void(const TableEvent&)> listener) {
-    listeners_.push_back(std::move(listener));
+Subscription Table::listen(std::function<void(const TableEvent&)> listener) {
+    return listeners_.add(std::move(listener));
 }
 
 void Table::tell(const TableEvent& event) const {
-    for (const auto& listener : listeners_)
-        listener(event);
+    listeners_.notify(event);
 }

@@ -2,6 +2,7 @@
 
 #include "table/currency.h"
 #include "table/events.h"
+#include "table/observers.h"
 #include "table/onerollbets.h"
 #include "table/rules.h"
 #include "table/seams.h"
@@ -58,8 +59,9 @@ public:
     void mnuabout_Click();
     void cmdokabout_Click();
 
-    // Tells listener every event of the handlers from now on, in the order they happen.
-    void listen(std::function<void(const TableEvent&)> listener);
+    // Tells listener every event of the handlers from now on, in the order they happen, until
+    // the subscription ends.
+    [[nodiscard]] Subscription listen(std::function<void(const TableEvent&)> listener);
 
     // The money not on the table: a bet leaves the bankroll the moment it is placed.
     Currency bankroll() const { return Bankroll; }
@@ -241,5 +243,5 @@ private:
     // The last automatic re-bet was cancelled for want of money (its notice shows on red).
     bool reBetCancelled_ = false;
     bool aboutOpen_ = false;
-    std::vector<std::function<void(const TableEvent&)>> listeners_;
+    Observers<const TableEvent&> listeners_;
 };

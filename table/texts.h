@@ -1,7 +1,7 @@
 #pragma once
 
-// Every text the table's handlers show, each written once. Tests and tools find a text by
-// its name (textNamed("MustBet")) rather than retyping it.
+// Every text the table's handlers show, each written once. Tests find a text by its name
+// (MustBet) rather than retyping it.
 //
 // The texts are written in English, the game's own language. Each one is shown in the
 // player's language when a translation is loaded: a text::Text translates itself (Qt's
@@ -11,10 +11,8 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <QStringView>
 
 #include <array>
-#include <optional>
 
 namespace text {
 
@@ -88,10 +86,9 @@ struct Text {
     /*: A message box. */                                                                          \
     X(OneRollsTooDear, QT_TRANSLATE_NOOP("Table", "Lower your bet. Bankroll insufficient."))       \
     X(NoOneRollsEntered, QT_TRANSLATE_NOOP("Table", "You failed to enter any one-roll bets!"))     \
-    /*: Followed by the winning number (1 to 6), then by the text that ends in "clicking it". */   \
-    X(OneRollWinsBefore, QT_TRANSLATE_NOOP("Table", "Your one-roll bet on the "))                  \
-    /*: Follows "Your one-roll bet on the " and the winning number. */                             \
-    X(OneRollWinsAfter, QT_TRANSLATE_NOOP("Table", " wins!  Take the bet down by clicking it."))   \
+    /*: %1 is the winning number, 1 to 6, in digits. */                                          \
+    X(OneRollWins, QT_TRANSLATE_NOOP("Table", "Your one-roll bet on the %1 wins!  Take the bet "  \
+                   "down by clicking it."))                                                        \
     X(AllOneRollsLost, QT_TRANSLATE_NOOP("Table", "All of your one-roll bets lost."))              \
     /*: Ends a message box that says which die picture could not be read. */                      \
     X(DieNotRolled, QT_TRANSLATE_NOOP("Table", " The die was not rolled and no bet was "          \
@@ -122,12 +119,15 @@ inline constexpr std::array<Text, 6> NumberNames = {
     /*: The bet holder of the number 6; one line of 31 pixels. */
     QT_TRANSLATE_NOOP("Table", "SIX"),
 };
+
+// What the bet-result label says when the point is made on a chance, 1 to 3.
+inline Text pointMadeNotice(int chance) {
+    constexpr std::array<Text, 3> notices = {PointFirstChance, PointSecondChance, PointThirdChance};
+    return notices.at(static_cast<std::size_t>(chance - 1));
+}
 } // namespace text
 
 // "ONE" .. "SIX" for the numbers 1 to 6, in the player's language.
 inline QString numberName(int number) {
     return text::NumberNames.at(static_cast<std::size_t>(number - 1));
 }
-
-// The text of that name ("MustBet"), or nothing when there is none.
-std::optional<QString> textNamed(QStringView name);

@@ -4,13 +4,16 @@
 // built into the program; and the locale chooses the language.
 
 #include "replay/replay.h"
+#include "support/captionink.h"
 #include "support/moves.h"
 #include "support/rows.h"
+#include "table/die.h"
 #include "table/startup.h"
 #include "table/table.h"
 #include "ui/announcement.h"
 #include "ui/frmcpf.h"
 #include "ui/language.h"
+#include "ui/picturefiles.h"
 #include "ui/qtmessagebox.h"
 #include "ui/secondarywindows.h"
 #include "ui/tabledrawing.h"
@@ -24,7 +27,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -67,9 +72,7 @@ QRegion drawnOver(const QWidget* widget) {
 // outside the room its widget gives it (beyond the border, on or outside the focus frame
 // while the widget takes the focus) or under a shape or line of the felt drawn over it.
 QRegion inkLost(const QWidget* view) {
-    const auto* label = qobject_cast<const LabelView*>(view);
-    const CaptionInk caption =
-        label ? label->captionInk() : static_cast<const ButtonView*>(view)->captionInk();
+    const CaptionInk caption = captionInkOf(view);
     return caption.ink - (QRegion(caption.room) - drawnOver(view));
 }
 
@@ -120,8 +123,12 @@ QStringList lostOnTour(ReplayEngine& engine, const QString& code,
     for (const QWidget* window : helpWindows)
         look(window);
     for (const auto& [name, text] : kTexts) {
-        const QString wanted = text;
-        auto shows = [&wanted](const QString& caption) { return caption.contains(wanted); };
+        // A text with a number in it shows with the number: its parts around it show.
+        const QStringList wanted = QString(text).split(u"%1"_s, Qt::SkipEmptyParts);
+        auto shows = [&wanted](const QString& caption) {
+            return std::all_of(wanted.begin(), wanted.end(),
+                               [&caption](const QString& part) { return caption.contains(part); });
+        };
         if (!kUnmeasured.contains(name) && std::none_of(shown.begin(), shown.end(), shows))
             lost << "the tour never shows " + QString::fromLatin1(name);
     }
@@ -254,6 +261,60 @@ private slots:
             QVERIFY2(help.contains(captionOf(table.widget(button))), button);
         const QStringList lost = lostOnTour(engine, code, {&rules, &computer});
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
+    }
+
+    // A German player whose die picture cannot be read reads the game's message box in
+    // German, the reason included: missing from both folders, or the installed copy spoilt.
+    void spoiltPictureInGerman_data() {
+        QTest::addColumn<bool>("installedCopy");
+        QTest::addColumn<QString>("shown");
+        const QString start = u"Das Würfelbild „imgdie4.bmp“ lässt sich im Ordner „HERE“ nicht "
+                              u"lesen: "_s;
+        const QString end = u". Es wurde nicht gewürfelt und keine Wette abgerechnet."_s;
+        QTest::newRow("missing from both")
+            << false << start + u"die Datei fehlt, dort und im Ordner „DATA“"_s + end;
+        QTest::newRow("installed copy cut short")
+            << true
+            << start +
+                   u"es fehlt dort, und die Kopie im Ordner „DATA“ ist unbrauchbar: die Datei "
+                   u"ist unvollständig: sie enthält nur 1000 der 4734 Bytes ihres Bildes"_s +
+                   end;
+    }
+    void spoiltPictureInGerman() {
+        QFETCH(bool, installedCopy);
+        QFETCH(QString, shown);
+        const QString built = QDir::currentPath();
+        QTemporaryDir here, installed;
+        for (int face = 1; face <= 6; ++face)
+            QVERIFY(QFile::copy(dieFileName(face), here.filePath(dieFileName(face))));
+        if (installedCopy) {
+            QVERIFY(QFile::copy(dieFileName(4), installed.filePath(dieFileName(4))));
+            QVERIFY(QFile(installed.filePath(dieFileName(4))).resize(1000));
+        }
+        QVERIFY(QDir::setCurrent(here.path()));
+        const GameLanguage german(u"de"_s);
+        struct Four final : DieSource {
+            void randomize() override {}
+            std::optional<float> next() override { return 0.55f; }
+        } four;
+        FilePictureLoader pictures(installed.path());
+        QtMessageBox messages;
+        Platform platform{four, pictures, messages};
+        FrmCPF window(platform);
+        messages.setParentWindow(&window);
+        QVERIFY(QFile::remove(dieFileName(4)));
+        QString text;
+        QTimer::singleShot(0, [&text] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                box->accept();
+            }
+        });
+        window.table().controls().udBet.stepUp();
+        window.table().controls().cmdRoll.Click.raise();
+        QVERIFY(QDir::setCurrent(built));
+        shown.replace(u"HERE"_s, QDir::toNativeSeparators(here.path()));
+        QCOMPARE(text, shown.replace(u"DATA"_s, QDir::toNativeSeparators(installed.path())));
     }
 
     // Captions wrap into the lines the player sees, blanks as the captions set them.

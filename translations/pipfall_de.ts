@@ -459,16 +459,6 @@
         <translation>Sie haben keine Ein-Wurf-Wette eingegeben!</translation>
     </message>
     <message>
-        <source>Your one-roll bet on the </source>
-        <extracomment>Followed by the winning number (1 to 6), then by the text that ends in &quot;clicking it&quot;.</extracomment>
-        <translation>Ihre Wette auf die </translation>
-    </message>
-    <message>
-        <source> wins!  Take the bet down by clicking it.</source>
-        <extracomment>Follows &quot;Your one-roll bet on the &quot; and the winning number.</extracomment>
-        <translation> gewinnt!  Zum Abräumen anklicken.</translation>
-    </message>
-    <message>
         <source>All of your one-roll bets lost.</source>
         <translation>Alle Ihre Ein-Wurf-Wetten haben verloren.</translation>
     </message>
@@ -615,6 +605,21 @@
     <message>
         <source>About &amp;Pipfall</source>
         <translation>Über &amp;Pipfall</translation>
+    </message>
+    <message>
+        <source>Your one-roll bet on the %1 wins!  Take the bet down by clicking it.</source>
+        <extracomment>%1 is the winning number, 1 to 6, in digits.</extracomment>
+        <translation>Ihre Wette auf die %1 gewinnt!  Zum Abräumen anklicken.</translation>
+    </message>
+    <message>
+        <source>it is not there, and the copy in the folder &quot;%1&quot; fails: %2</source>
+        <extracomment>%1 is the folder of the installed pictures, %2 why its copy cannot be read.</extracomment>
+        <translation>es fehlt dort, und die Kopie im Ordner „%1“ ist unbrauchbar: %2</translation>
+    </message>
+    <message>
+        <source>the file is missing, there and in the folder &quot;%1&quot;</source>
+        <extracomment>%1 is the folder of the installed pictures.</extracomment>
+        <translation>die Datei fehlt, dort und im Ordner „%1“</translation>
     </message>
 </context>
 </TS>

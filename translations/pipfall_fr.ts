@@ -459,16 +459,6 @@
         <translation>Vous n’avez saisi aucun pari à un coup&#xa0;!</translation>
     </message>
     <message>
-        <source>Your one-roll bet on the </source>
-        <extracomment>Followed by the winning number (1 to 6), then by the text that ends in &quot;clicking it&quot;.</extracomment>
-        <translation>Votre pari sur le </translation>
-    </message>
-    <message>
-        <source> wins!  Take the bet down by clicking it.</source>
-        <extracomment>Follows &quot;Your one-roll bet on the &quot; and the winning number.</extracomment>
-        <translation> gagne&#xa0;!  Cliquez dessus pour le retirer.</translation>
-    </message>
-    <message>
         <source>All of your one-roll bets lost.</source>
         <translation>Tous vos paris à un coup ont perdu.</translation>
     </message>
@@ -615,6 +605,21 @@
     <message>
         <source>About &amp;Pipfall</source>
         <translation>À &amp;propos de Pipfall</translation>
+    </message>
+    <message>
+        <source>Your one-roll bet on the %1 wins!  Take the bet down by clicking it.</source>
+        <extracomment>%1 is the winning number, 1 to 6, in digits.</extracomment>
+        <translation>Votre pari sur le %1 gagne&#xa0;!  Cliquez dessus pour le retirer.</translation>
+    </message>
+    <message>
+        <source>it is not there, and the copy in the folder &quot;%1&quot; fails: %2</source>
+        <extracomment>%1 is the folder of the installed pictures, %2 why its copy cannot be read.</extracomment>
+        <translation>il est absent, et la copie du dossier «&#xa0;%1&#xa0;» échoue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file is missing, there and in the folder &quot;%1&quot;</source>
+        <extracomment>%1 is the folder of the installed pictures.</extracomment>
+        <translation>le fichier est absent, là et dans le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

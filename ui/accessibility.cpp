@@ -285,7 +285,7 @@ Announcer::Announcer(Table& table, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
     hide();
-    table.listen([this](const TableEvent& happened) { events_.push_back(happened); });
+    listening_ = table.listen([this](const TableEvent& happened) { events_.push_back(happened); });
 }
 
 void Announcer::announce() {

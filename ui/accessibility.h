@@ -44,4 +44,5 @@ private:
     std::vector<TableEvent> events_;
     Currency bankroll_; // as the last action left it
     QString text_;
+    Subscription listening_; // last: it ends first
 };

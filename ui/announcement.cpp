@@ -2,7 +2,6 @@
 
 #include "table/rules.h"
 #include "table/texts.h"
-#include "ui/overloaded.h"
 
 #include <QStringList>
 
@@ -48,95 +47,139 @@ QString ActionWords::pays(int chance) {
                                                                           : tr("pays two to one");
 }
 
+namespace {
+
+// What one event tells, each kind in its own words; nothing for an event a screen reader
+// hears otherwise (a message box says its refusal itself, as it appears).
+
+QString told(const event::Rolled& e) {
+    return ActionWords::tr("Rolled a %1.").arg(ActionWords::number(e.face));
+}
+
+// The main bet's results, on the come out and on the point.
+
+QString told(const event::ComeOutLost& e) {
+    return text::ComeOutOneLoses + u' ' +
+           ActionWords::tr("The bet of %1 is lost.").arg(ActionWords::dollars(e.bet));
+}
+QString told(const event::ComeOutWon& e) {
+    return text::ComeOutSixWins + u' ' +
+           ActionWords::tr("It wins %1.").arg(ActionWords::dollars(e.won));
+}
+QString told(const event::PointSet& e) {
+    return ActionWords::tr("The point is %1: %2, %3.")
+        .arg(e.point)
+        .arg(ActionWords::chance(1), ActionWords::pays(1));
+}
+QString told(const event::ChanceMissed& e) {
+    return ActionWords::tr("Point %1 missed on the %2. Next, the %3, %4.")
+        .arg(e.point)
+        .arg(ActionWords::chance(e.chance), ActionWords::chance(e.chance + 1),
+             ActionWords::pays(e.chance + 1));
+}
+QString told(const event::PointMade& e) {
+    return text::pointMadeNotice(e.chance) + u' ' +
+           ActionWords::tr("It wins %1.").arg(ActionWords::dollars(e.won));
+}
+QString told(const event::PointLost& e) {
+    const QString lost =
+        e.why == event::PointLost::Why::RolledOne ? text::OneLoses : text::ThreeMisses;
+    return lost + u' ' + ActionWords::tr("The bet of %1 is lost.").arg(ActionWords::dollars(e.bet));
+}
+
+// The one-roll bets: placed, won, lost and taken down.
+
+QString told(const event::OneRollWon& e) {
+    return text::OneRollWins.toString().arg(e.number) + u' ' +
+           ActionWords::tr("It wins %1; the stake of %2 stays on %3.")
+               .arg(ActionWords::dollars(e.won), ActionWords::dollars(e.stake),
+                    ActionWords::number(e.number));
+}
+QString told(const event::OneRollLost& e) {
+    return ActionWords::tr("The one-roll bet of %1 on %2 is lost.")
+        .arg(ActionWords::dollars(e.stake), ActionWords::number(e.number));
+}
+QString told(const event::AllOneRollsLost&) {
+    return text::AllOneRollsLost;
+}
+QString told(const event::OneRollPanelOpened& e) {
+    QString words = text::EnterOneRollAmounts + u'.';
+    if (e.returned > Currency())
+        words += u' ' + ActionWords::tr("The one-roll bets of %1 came back to the bankroll.")
+                            .arg(ActionWords::dollars(e.returned));
+    return words;
+}
+QString told(const event::OneRollPlaced& e) {
+    return ActionWords::tr("One-roll bet of %1 on %2.")
+        .arg(ActionWords::dollars(e.stake), ActionWords::number(e.number));
+}
+QString told(const event::OneRollPanelCancelled&) {
+    return ActionWords::tr("One-roll bets cancelled.");
+}
+QString told(const event::WinnerTakenDown& e) {
+    return ActionWords::tr("The one-roll bet of %1 on %2 is taken down.")
+        .arg(ActionWords::dollars(e.stake), ActionWords::number(e.number));
+}
+
+// The bet and its automatic re-bet.
+
+QString told(const event::BetChanged& e) {
+    return ActionWords::tr("Main bet, %1.").arg(ActionWords::dollars(e.bet));
+}
+QString told(const event::ReBetStands&) {
+    return text::ReBetStands;
+}
+QString told(const event::ReBetOff&) {
+    return text::ReBetDisabled;
+}
+QString told(const event::ReBetCancelled&) {
+    return text::ReBetTooHigh + u' ' + text::ReBetCancelled;
+}
+QString told(const event::AutoReBetSwitched& e) {
+    return e.on ? ActionWords::tr("Automatic re-bet on.")
+                : ActionWords::tr("Automatic re-bet off.");
+}
+QString told(const event::Refused& e) {
+    switch (e.why) {
+    case event::Refused::Why::NoBet:
+        return text::MustBet;
+    case event::Refused::Why::NoOneRollsEntered:
+        return text::NoOneRollsEntered;
+    case event::Refused::Why::BetOverBankroll:
+    case event::Refused::Why::OneRollsTooDear:
+        break;
+    }
+    return {};
+}
+
+// The bankroll and the table's standing.
+
+QString told(const event::BankrollDepleted&) {
+    return text::Depleted;
+}
+QString told(const event::GameOver&) {
+    return text::GameOver;
+}
+QString told(const event::BankBroken&) {
+    return text::BankBroken;
+}
+QString told(const event::NewBankroll&) {
+    return ActionWords::tr("New bankroll.");
+}
+QString told(const event::AboutOpened&) {
+    return {};
+}
+QString told(const event::AboutClosed&) {
+    return {};
+}
+
+} // namespace
+
 QString ActionWords::sentence(const TableEvent& happened, bool settingAmount) {
-    using Why = event::Refused::Why;
-    return std::visit(
-        Overloaded{
-            [](const event::Rolled& e) { return tr("Rolled a %1.").arg(number(e.face)); },
-            [](const event::ComeOutLost& e) {
-                return text::ComeOutOneLoses + u' ' +
-                       tr("The bet of %1 is lost.").arg(dollars(e.bet));
-            },
-            [](const event::ComeOutWon& e) {
-                return text::ComeOutSixWins + u' ' + tr("It wins %1.").arg(dollars(e.won));
-            },
-            [](const event::PointSet& e) {
-                return tr("The point is %1: %2, %3.").arg(e.point).arg(chance(1), pays(1));
-            },
-            [](const event::ChanceMissed& e) {
-                return tr("Point %1 missed on the %2. Next, the %3, %4.")
-                    .arg(e.point)
-                    .arg(chance(e.chance), chance(e.chance + 1), pays(e.chance + 1));
-            },
-            [](const event::PointMade& e) {
-                const QString made = e.chance == 1   ? text::PointFirstChance
-                                     : e.chance == 2 ? text::PointSecondChance
-                                                     : text::PointThirdChance;
-                return made + u' ' + tr("It wins %1.").arg(dollars(e.won));
-            },
-            [](const event::PointLost& e) {
-                const QString lost =
-                    e.why == event::PointLost::Why::RolledOne ? text::OneLoses : text::ThreeMisses;
-                return lost + u' ' + tr("The bet of %1 is lost.").arg(dollars(e.bet));
-            },
-            [](const event::OneRollWon& e) {
-                return text::OneRollWinsBefore + QString::number(e.number) +
-                       text::OneRollWinsAfter + u' ' +
-                       tr("It wins %1; the stake of %2 stays on %3.")
-                           .arg(dollars(e.won), dollars(e.stake), number(e.number));
-            },
-            [](const event::OneRollLost& e) {
-                return tr("The one-roll bet of %1 on %2 is lost.")
-                    .arg(dollars(e.stake), number(e.number));
-            },
-            [](const event::AllOneRollsLost&) { return QString(text::AllOneRollsLost); },
-            [](const event::OneRollPanelOpened& e) {
-                QString words = text::EnterOneRollAmounts + u'.';
-                if (e.returned > Currency())
-                    words += u' ' + tr("The one-roll bets of %1 came back to the bankroll.")
-                                        .arg(dollars(e.returned));
-                return words;
-            },
-            [](const event::OneRollPlaced& e) {
-                return tr("One-roll bet of %1 on %2.").arg(dollars(e.stake), number(e.number));
-            },
-            [](const event::OneRollPanelCancelled&) { return tr("One-roll bets cancelled."); },
-            [](const event::WinnerTakenDown& e) {
-                return tr("The one-roll bet of %1 on %2 is taken down.")
-                    .arg(dollars(e.stake), number(e.number));
-            },
-            [settingAmount](const event::BetChanged& e) {
-                return settingAmount ? QString() : tr("Main bet, %1.").arg(dollars(e.bet));
-            },
-            [](const event::ReBetStands&) { return QString(text::ReBetStands); },
-            [](const event::ReBetOff&) { return QString(text::ReBetDisabled); },
-            [](const event::ReBetCancelled&) {
-                return text::ReBetTooHigh + u' ' + text::ReBetCancelled;
-            },
-            [](const event::AutoReBetSwitched& e) {
-                return e.on ? tr("Automatic re-bet on.") : tr("Automatic re-bet off.");
-            },
-            [](const event::Refused& e) {
-                // A message box says its refusal itself, as it appears.
-                switch (e.why) {
-                case Why::NoBet:
-                    return QString(text::MustBet);
-                case Why::NoOneRollsEntered:
-                    return QString(text::NoOneRollsEntered);
-                case Why::BetOverBankroll:
-                case Why::OneRollsTooDear:
-                    break;
-                }
-                return QString();
-            },
-            [](const event::BankrollDepleted&) { return QString(text::Depleted); },
-            [](const event::GameOver&) { return QString(text::GameOver); },
-            [](const event::BankBroken&) { return QString(text::BankBroken); },
-            [](const event::NewBankroll&) { return tr("New bankroll."); },
-            [](const event::AboutOpened&) { return QString(); },
-            [](const event::AboutClosed&) { return QString(); },
-        },
-        happened);
+    // The up-down says the amount it sets itself.
+    if (settingAmount && std::holds_alternative<event::BetChanged>(happened))
+        return {};
+    return std::visit([](const auto& e) { return told(e); }, happened);
 }
 
 bool ActionWords::rollPressed(const std::vector<TableEvent>& events) {

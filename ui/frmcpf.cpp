@@ -2,12 +2,12 @@
 
 #include "table/startup.h"
 #include "ui/accessibility.h"
+#include "ui/picturefiles.h"
 #include "ui/tablelayout.h"
 #include "ui/widgetbuilder.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -35,20 +35,11 @@ constexpr std::array<ControlId, 10> kFocusNext = {
 };
 
 bool takesFocusNow(const QWidget* widget, const QWidget* window) {
-    return widget->isEnabled() && widget->isVisibleTo(window) &&
+    return widget != nullptr && widget->isEnabled() && widget->isVisibleTo(window) &&
            (widget->focusPolicy() & Qt::TabFocus);
 }
 
 } // namespace
-
-QImage logoPicture(bool sharp) {
-    // The built-in readers, named: looking for a plugin would load every one there is.
-    QImageReader reader(sharp ? QStringLiteral(":/pictures/logo@2x.png")
-                              : QStringLiteral(":/pictures/logo.bmp"),
-                        sharp ? "png" : "bmp");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
 
 FrmCPF::FrmCPF(Platform& platform, QWidget* parent) : QMainWindow(parent), table_(platform) {
     setObjectName(QStringLiteral("frmCPF"));
@@ -61,9 +52,8 @@ FrmCPF::FrmCPF(Platform& platform, QWidget* parent) : QMainWindow(parent), table
     w.mnuexit.Click.bind([this] { close(); });
 }
 
-FrmCPF::~FrmCPF() {
-    // The widgets show the table's controls: they go before the table does.
-    delete centralWidget();
+Announcer* FrmCPF::announcer() const {
+    return announcer_;
 }
 
 QWidget* FrmCPF::widget(const QString& name) const {
@@ -111,7 +101,7 @@ void FrmCPF::buildMenus() {
             action->setChecked(item.checked());
         };
         sync();
-        item.observe(sync);
+        endWith(action, item.observe(sync));
         actions_.insert(&item, action);
     }
 }
@@ -158,7 +148,7 @@ void FrmCPF::buildWidgets() {
     label(w.lblinfo)->setTakesFocus(
         [this] { return table_.standing() == Table::Standing::BankBroken; }, openBankroll);
     announcer_ = new Announcer(table_, client);
-    table_.listen([this](const TableEvent&) { settleLater(); });
+    listening_ = table_.listen([this](const TableEvent&) { settleLater(); });
     for (QWidget* widget : std::as_const(widgets_)) {
         if (auto* view = qobject_cast<LabelView*>(widget))
             connect(view, &LabelView::changed, this, &FrmCPF::settleLater);
@@ -167,7 +157,7 @@ void FrmCPF::buildWidgets() {
 
 void FrmCPF::openBankrollMenu() {
     QAction* bankroll = action(ControlId::mnubankroll);
-    if (!bankroll->isEnabled() || !isVisible())
+    if (bankroll == nullptr || !bankroll->isEnabled() || !isVisible())
         return;
     menuBar()->setActiveAction(bankroll);
     bankroll->menu()->setActiveAction(action(ControlId::mnu20));
@@ -201,7 +191,8 @@ void FrmCPF::settle() {
             view->updateFocusPolicy();
     }
     keepFocusUseful();
-    announcer_->announce();
+    if (announcer_ != nullptr)
+        announcer_->announce();
 }
 
 void FrmCPF::changeEvent(QEvent* event) {

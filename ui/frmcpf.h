@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <span>
 #include <vector>
@@ -19,7 +20,6 @@ class FrmCPF : public QMainWindow {
     Q_OBJECT
 public:
     explicit FrmCPF(Platform& platform, QWidget* parent = nullptr);
-    ~FrmCPF() override;
 
     Table& table() { return table_; }
     const Table& table() const { return table_; }
@@ -39,7 +39,7 @@ public:
     QAction* action(const QString& name) const;
 
     // Tells a screen reader what each player action changed on the table.
-    Announcer* announcer() const { return announcer_; }
+    Announcer* announcer() const;
 
 signals:
     // Help, Rules and Help, Computer Game: the application opens those windows.
@@ -65,11 +65,11 @@ private:
 
     Table table_;
     OneRollBetsPart oneRolls_{table_};
-    QHash<const Control*, QWidget*> widgets_;
-    QHash<const Control*, QAction*> actions_;
-    Announcer* announcer_ = nullptr;
+    // Each part may go before the window does (a test deletes them): the window asks for
+    // what is left.
+    QHash<const Control*, QPointer<QWidget>> widgets_;
+    QHash<const Control*, QPointer<QAction>> actions_;
+    QPointer<Announcer> announcer_;
     bool settling_ = false;
+    Subscription listening_; // to the table, for as long as the window lasts
 };
-
-// The product logo, or its copy at twice the resolution for high-density screens.
-QImage logoPicture(bool sharp);

@@ -1,5 +1,6 @@
 // Die pictures read from files: the working directory first, then the installed data
 // folder. The table asks for them through its PictureLoader seam and never reads a file.
+// The logo is built in.
 
 #include "ui/picturefiles.h"
 
@@ -64,6 +65,15 @@ std::optional<BmpHeader> readBmpHeader(const QByteArray& bytes) {
 }
 
 } // namespace
+
+QImage logoPicture(bool sharp) {
+    // The built-in readers, named: looking for a plugin would load every one there is.
+    QImageReader reader(sharp ? QStringLiteral(":/pictures/logo@2x.png")
+                              : QStringLiteral(":/pictures/logo.bmp"),
+                        sharp ? "png" : "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QString installedPictureFolder() {
 #ifdef PIPFALL_DATA_DIR
@@ -149,10 +159,14 @@ QImage FilePictureLoader::load(const QString& fileName, QString* error) {
     QImage image = readBmp(path, error);
     // The fault message names the working directory: say where else the picture was looked for.
     if (image.isNull() && path != fileName) {
-        *error = QStringLiteral("it is not there, and the copy in the folder \"%1\" fails: %2")
+        //: %1 is the folder of the installed pictures, %2 why its copy cannot be read.
+        *error = QCoreApplication::translate(
+                     "Table", "it is not there, and the copy in the folder \"%1\" fails: %2")
                      .arg(QDir::toNativeSeparators(fallbackFolder_), *error);
     } else if (image.isNull() && !fallbackFolder_.isEmpty() && !QFileInfo::exists(fileName)) {
-        *error = QStringLiteral("the file is missing, there and in the folder \"%1\"")
+        //: %1 is the folder of the installed pictures.
+        *error = QCoreApplication::translate("Table",
+                                             "the file is missing, there and in the folder \"%1\"")
                      .arg(QDir::toNativeSeparators(fallbackFolder_));
     }
     return image;

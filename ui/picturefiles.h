@@ -25,3 +25,7 @@ private:
 // The folder the build installs the die pictures in (PIPFALL_DATA_DIR), or an empty string
 // for a build that names none.
 QString installedPictureFolder();
+
+// The product logo, built into the program, or its copy at twice the resolution for
+// high-density screens.
+QImage logoPicture(bool sharp);

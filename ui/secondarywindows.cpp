@@ -1,6 +1,6 @@
 #include "ui/secondarywindows.h"
 
-#include "ui/frmcpf.h"
+#include "ui/picturefiles.h"
 #include "ui/widgetbuilder.h"
 
 #include <QMenuBar>
@@ -119,11 +119,6 @@ SecondaryWindow::SecondaryWindow(const WindowLayout& layout, QWidget* parent)
         tabOrder.push_back(widget(QString::fromLatin1(name)));
     chainTabOrder(tabOrder);
     widget(QString::fromLatin1(layout.button))->setFocus();
-}
-
-SecondaryWindow::~SecondaryWindow() {
-    // The widgets show the controls: they go first.
-    delete centralWidget();
 }
 
 void SecondaryWindow::returnToTable() {

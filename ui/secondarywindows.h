@@ -34,7 +34,6 @@ extern const WindowLayout kComputerGameLayout;
 class SecondaryWindow : public QMainWindow {
     Q_OBJECT
 public:
-    ~SecondaryWindow() override;
     QWidget* widget(const QString& name) const { return byName_.value(name); }
 
 signals:

@@ -34,21 +34,22 @@ Qt::Alignment rowAlignment(const WidgetRow& row) {
 
 QWidget* makeWidget(const WidgetRow& row, AnyControl control, const WidgetSource& source,
                     QWidget* parent) {
-    const QColor grey(192, 192, 192);
     return std::visit(
         Overloaded{
             [&](Label* label) -> QWidget* {
                 return new LabelView(*label, rowAlignment(row), row.flags & Border, parent);
             },
             [&](Button* button) -> QWidget* {
-                return new ButtonView(*button, rowColour(row.back, grey), rowFont(row), parent);
+                return new ButtonView(*button, rowColour(row.back, colour::Grey), rowFont(row),
+                                      parent);
             },
             [&](TextBox* box) -> QWidget* {
                 return new TextBoxView(*box, rowColour(row.back, Qt::white),
                                        rowColour(row.fore, Qt::black), rowFont(row), parent);
             },
             [&](PictureBox* picture) -> QWidget* {
-                return new PictureView(*picture, rowColour(row.back, grey), source.picture, parent);
+                return new PictureView(*picture, rowColour(row.back, colour::Grey), source.picture,
+                                       parent);
             },
             [&](UpDown* upDown) -> QWidget* { return new UpDownView(*upDown, parent); },
             [](MenuItem*) -> QWidget* { return nullptr; },
@@ -164,7 +165,7 @@ AnyControl makeOwnControl(const WidgetRow& row, std::vector<std::unique_ptr<Cont
         auto* label = own<Label>(row, owner);
         label->setCaption(row.caption);
         label->setFont(rowFont(row));
-        label->setBackColor(rowColour(row.back, QColor(192, 192, 192)));
+        label->setBackColor(rowColour(row.back, colour::Grey));
         label->setForeColor(rowColour(row.fore, Qt::black));
         return label;
     }

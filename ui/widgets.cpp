@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -160,13 +161,10 @@ QRect buttonFocusFrame(const QRect& rect, const QRect& letters) {
     return QRect(QPoint(frame.left(), bevel.top()), QPoint(frame.right(), bevel.bottom()));
 }
 
-// A pixel counts as ink once the caption covers at least half of it.
-constexpr int kInked = 128;
-
-// The pixels that painting inks, painted with draw onto a transparent canvas that reaches
-// well beyond a widget of that size, in the widget's coordinates.
-QRegion inkOf(QSize size, const QFont& font, const std::function<void(QPainter&)>& draw) {
-    const int margin = std::max(size.width(), size.height()) + 200;
+// Where painting puts ink (pixels at least half covered) when drawn with draw onto a
+// transparent canvas a little larger than a widget of that size, in the widget's coordinates.
+QRect inkedBounds(QSize size, const QFont& font, const std::function<void(QPainter&)>& draw) {
+    const int margin = QFontMetrics(font).height();
     QImage canvas(size + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
@@ -176,19 +174,14 @@ QRegion inkOf(QSize size, const QFont& font, const std::function<void(QPainter&)
         p.setPen(Qt::black);
         draw(p);
     }
-    QRegion ink;
+    QRect bounds;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            int run = 0;
-            while (x + run < canvas.width() && qAlpha(line[x + run]) >= kInked)
-                ++run;
-            if (run > 0)
-                ink += QRect(x - margin, y - margin, run, 1);
-            x += run;
-        }
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(line[x]) >= 128)
+                bounds |= QRect(x - margin, y - margin, 1, 1);
     }
-    return ink;
+    return bounds;
 }
 
 } // namespace
@@ -235,6 +228,24 @@ public:
 
 } // namespace
 
+namespace {
+
+// Holds a subscription for the object it belongs to, and ends it with that object.
+class SubscriptionKeeper : public QObject {
+public:
+    SubscriptionKeeper(Subscription subscription, QObject* owner)
+        : QObject(owner), subscription_(std::move(subscription)) {}
+
+private:
+    Subscription subscription_;
+};
+
+} // namespace
+
+void endWith(QObject* owner, Subscription subscription) {
+    new SubscriptionKeeper(std::move(subscription), owner);
+}
+
 void showKeyboardInMenuBar(QMenuBar* bar) {
     auto* style = new KeyboardMenuBarStyle;
     style->setParent(bar);
@@ -251,7 +262,7 @@ LabelView::LabelView(Label& label, Qt::Alignment alignment, bool border, QWidget
     back_ = label_.backColor();
     font_ = label_.font();
     setFont(drawingFont(font_));
-    label_.observe([this] { sync(); });
+    observing_ = label_.observe([this] { sync(); });
 }
 
 void LabelView::setTakesFocus(std::function<bool()> when, std::function<void()> press) {
@@ -306,11 +317,11 @@ void LabelView::drawCaption(QPainter& p, bool clip) const {
     }
 }
 
-CaptionInk LabelView::captionInk() const {
+QRect LabelView::captionRoom() const {
     QRect room = labelTextRect(rect(), border_);
     if (focusPolicy() != Qt::NoFocus)
         room &= insideFocusFrame(labelFocusFrame(rect()));
-    return {inkOf(size(), font(), [this](QPainter& p) { drawCaption(p, false); }), room};
+    return room;
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
@@ -346,7 +357,7 @@ ButtonView::ButtonView(Button& button, QColor back, const Font& font, QWidget* p
     setAutoDefault(false);
     setFont(drawingFont(font));
     setText(button_.caption());
-    button_.observe([this] { sync(); });
+    observing_ = button_.observe([this] { sync(); });
     connect(this, &QPushButton::clicked, this, [this] { button_.Click.raise(); });
 }
 
@@ -377,17 +388,20 @@ void ButtonView::paintEvent(QPaintEvent*) {
     }
     // A button that cannot be pressed shows no focus, even while it still holds it.
     if (hasFocus() && isEnabled())
-        drawFocusFrame(p, buttonFocusFrame(rect(), captionInk(textRect).boundingRect()));
+        drawFocusFrame(p, buttonFocusFrame(rect(), letters(textRect)));
 }
 
-CaptionInk ButtonView::captionInk() const {
+void ButtonView::drawWholeCaption(QPainter& p) const {
+    p.drawText(buttonTextRect(rect()), kButtonTextFlags | Qt::TextDontClip, text());
+}
+
+QRect ButtonView::captionRoom() const {
     const QRect textRect = buttonTextRect(rect());
-    const QRegion ink = captionInk(textRect);
-    return {ink, textRect & insideFocusFrame(buttonFocusFrame(rect(), ink.boundingRect()))};
+    return textRect & insideFocusFrame(buttonFocusFrame(rect(), letters(textRect)));
 }
 
-QRegion ButtonView::captionInk(const QRect& textRect) const {
-    return inkOf(size(), font(), [&](QPainter& p) {
+QRect ButtonView::letters(const QRect& textRect) const {
+    return inkedBounds(size(), font(), [&](QPainter& p) {
         p.drawText(textRect, kButtonTextFlags | Qt::TextDontClip, text());
     });
 }
@@ -411,7 +425,7 @@ TextBoxView::TextBoxView(TextBox& box, QColor back, QColor fore, const Font& fon
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setFont(drawingFont(font));
-    box_.observe([this] { sync(); });
+    observing_ = box_.observe([this] { sync(); });
 }
 
 void TextBoxView::sync() {
@@ -440,7 +454,7 @@ UpDownView::UpDownView(UpDown& upDown, QWidget* parent)
     : QWidget(parent), upDown_(upDown), repeat_(new QTimer(this)), value_(upDown.value()) {
     setFocusPolicy(Qt::StrongFocus);
     connect(repeat_, &QTimer::timeout, this, &UpDownView::repeat);
-    upDown_.observe([this] { sync(); });
+    observing_ = upDown_.observe([this] { sync(); });
 }
 
 void UpDownView::sync() {
@@ -466,7 +480,7 @@ void UpDownView::paintEvent(QPaintEvent*) {
     // their faces take the selection colour and the arrows turn white, as a selected item does.
     const bool focused = hasFocus() && isEnabled();
     for (const auto& [box, arrow] : {std::pair{upper, Arrow::Up}, std::pair{lower, Arrow::Down}}) {
-        p.fillRect(box, focused ? kSelection : QColor(192, 192, 192));
+        p.fillRect(box, focused ? kSelection : colour::Grey);
         drawBevel(p, box, pressed_ == arrow);
         const QPointF c = QRectF(box).center();
         const double w = std::max(2.0, box.width() / 4.0);
@@ -539,7 +553,7 @@ PictureView::PictureView(PictureBox& picture, QColor back,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     showPicture();
-    picture_.observe([this] { sync(); });
+    observing_ = picture_.observe([this] { sync(); });
 }
 
 void PictureView::sync() {

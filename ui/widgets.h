@@ -30,16 +30,9 @@ QFont drawingFont(const Font& wanted);
 // at blanks, never after a hyphen.
 QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
-// What the player sees of a widget's caption as the widget draws it now: every pixel the
-// caption inks, in the widget's coordinates, wherever it falls (nothing clips it here), and
-// the room in which the caption shows whole: inside the border or the bevel and, while the
-// widget can take the focus, inside its focus frame, which no letter may cross. The table never
-// moves or grows a widget, so a caption (a translation above all) must keep its ink within that
-// room.
-struct CaptionInk {
-    QRegion ink;
-    QRect room;
-};
+// Ends subscription when owner is destroyed, for an observer that works on owner (a menu
+// command that shows its menu item).
+void endWith(QObject* owner, Subscription subscription);
 
 // Lets the menu bar show where the keyboard is while it holds it: the menu title the keys are
 // on is drawn as an open one is, also after Escape has closed its menu and until a second
@@ -59,7 +52,6 @@ public:
     // run press, or click the label when there is none.
     void setTakesFocus(std::function<bool()> when, std::function<void()> press = {});
     void updateFocusPolicy();
-    CaptionInk captionInk() const;
 
 signals:
     // After every change of the label's control.
@@ -72,10 +64,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The tests measure what of a caption shows (tests/support/captionink.h).
+    friend class CaptionProbe;
+
     void sync();
     // Draws the caption lines; clipped to the lines' width, as on the screen, unless clip
     // is false.
     void drawCaption(QPainter& p, bool clip) const;
+    // The room in which the caption shows whole: inside the border and, while the label
+    // takes the focus, inside its focus frame.
+    QRect captionRoom() const;
 
     Label& label_;
     std::function<bool()> takesFocus_;
@@ -87,6 +85,7 @@ private:
     QString caption_;
     QColor back_;
     Font font_;
+    Subscription observing_; // last: it ends first
 };
 
 // A push button painted in its back colour with a raised bevel. Space, Return and Enter press
@@ -96,19 +95,26 @@ class ButtonView : public QPushButton {
 public:
     ButtonView(Button& button, QColor back, const Font& font, QWidget* parent);
     Button& control() { return button_; }
-    CaptionInk captionInk() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class CaptionProbe;
+
     void sync();
-    // What the caption inks drawn in textRect, unclipped.
-    QRegion captionInk(const QRect& textRect) const;
+    // Draws the caption as the button does, but nothing clips it.
+    void drawWholeCaption(QPainter& p) const;
+    // The room in which the caption shows whole: inside the bevel and inside the focus frame,
+    // which no letter may cross.
+    QRect captionRoom() const;
+    // Where the letters of the caption drawn in textRect fall, whatever clips them.
+    QRect letters(const QRect& textRect) const;
 
     Button& button_;
     QColor back_;
+    Subscription observing_;
 };
 
 // A display-only text box (the table's are all disabled): a sunken box with centred text.
@@ -128,6 +134,7 @@ private:
     QColor back_;
     QColor fore_;
     QString text_;
+    Subscription observing_;
 };
 
 // The up-down: a vertical pair of arrows. Holding an arrow down repeats its click.
@@ -153,6 +160,7 @@ private:
     QTimer* repeat_ = nullptr;
     Arrow pressed_ = Arrow::None;
     int value_ = 0;
+    Subscription observing_;
 };
 
 // A picture box that shows its picture inside a one-pixel border and sizes itself to it. On
@@ -183,4 +191,5 @@ private:
     QPixmap pixmap_; // the picture, converted when it changes
     QPixmap sharp_;  // twice the resolution, device pixel ratio 2; null when there is none
     bool sharpLoaded_ = false;
+    Subscription observing_;
 };

@@ -6,9 +6,31 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <array>
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The program's text of that name ("MustBet"), or nothing when there is none. A text with a
+// number in it is also named by its parts around the number: "OneRollWinsBefore" is what
+// comes before it, "OneRollWinsAfter" what follows.
+std::optional<QString> textNamed(const QString& name) {
+#define PIPFALL_TEXT_ENTRY(textName, value) std::pair{QLatin1String(#textName), &text::textName},
+    static const std::array entries = {PIPFALL_TEXTS(PIPFALL_TEXT_ENTRY)};
+#undef PIPFALL_TEXT_ENTRY
+    for (const auto& [entryName, value] : entries) {
+        const QString text = *value;
+        if (name == entryName)
+            return text;
+        if (text.contains(u"%1"_s) && name == entryName + u"Before"_s)
+            return text.section(u"%1"_s, 0, 0);
+        if (text.contains(u"%1"_s) && name == entryName + u"After"_s)
+            return text.section(u"%1"_s, 1);
+    }
+    return std::nullopt;
+}
 
 // The text with every ${Name} replaced by the program's text of that name.
 QString withTexts(QString text) {
