@@ -10,7 +10,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
+
+// What a widget is to a screen reader: a text, a bet holder it can press, a picture, or an
+// amount set with the arrows.
+enum class VoiceRole { Text, Holder, Picture, Amount };
+
+// Gives widget its role and what it shows now, in words, as a screen reader hears them; given
+// where the widget is made. A widget keeps the first voice it is given.
+void giveVoice(QWidget* widget, VoiceRole role, std::function<QString()> name);
 
 // What the widget shows now, in words; nothing while it is hidden. An up-down is named for the
 // amount it sets ("Main bet"); its text is the amount ("10 dollars").

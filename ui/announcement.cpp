@@ -1,8 +1,8 @@
 #include "ui/announcement.h"
 
+#include "table/overloaded.h"
 #include "table/rules.h"
 #include "table/texts.h"
-#include "ui/overloaded.h"
 
 #include <QStringList>
 

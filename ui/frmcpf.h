@@ -11,6 +11,7 @@
 
 class QAction;
 class Announcer;
+struct WidgetRow;
 
 // The table window: shows its Table's controls as widgets built from the table's layout, with
 // the menus and the drawing. The game's handlers belong to the Table; the window passes the
@@ -52,8 +53,9 @@ protected:
 
 private:
     void buildMenus();
-    std::vector<QWidget*> widgetsOf(std::span<const ControlId> controls) const;
+    std::vector<QWidget*> widgetsOf(const std::vector<const WidgetRow*>& rows) const;
     void buildWidgets();
+    void chainKeyboard(std::span<const WidgetRow> rows);
     // Once the player's action is over: the focus goes on to what the player most likely
     // needs next when the focused widget can no longer be used, and the announcer speaks.
     void settleLater();
@@ -67,6 +69,9 @@ private:
     OneRollBetsPart oneRolls_{table_};
     QHash<const Control*, QWidget*> widgets_;
     QHash<const Control*, QAction*> actions_;
+    // Where the focus goes when the focused widget can no longer be used: the first of these
+    // that can take it.
+    std::vector<QWidget*> focusNext_;
     Announcer* announcer_ = nullptr;
     bool settling_ = false;
 };
