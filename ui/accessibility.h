@@ -25,9 +25,9 @@ void giveVoice(QWidget* widget, VoiceRole role, std::function<QString()> name);
 // amount it sets ("Main bet"); its text is the amount ("10 dollars").
 QString accessibleName(const QWidget* widget);
 
-// Lets the accessibility framework describe the windows' own widget kinds (labels, text
-// boxes, up-downs, picture boxes): names on demand, the bet holders' press action, the
-// up-downs' value. Any number of calls installs it once.
+// Lets the accessibility framework describe the widgets given a voice, by the role they were
+// given: names on demand, the bet holders' press action, the up-downs' value; and the
+// announcer. Any number of calls installs it once.
 void installAccessibility();
 
 // Tells a screen reader what each player action did, once the action is over, as one

@@ -120,8 +120,13 @@ QString dieName(const Table& table, ControlId) {
 } // namespace
 
 // clang-format off
-// How each control of the table looks, where it stands and how the keyboard reaches it: one
-// row a control, in any order (the window stacks them in the order of the control list).
+// How each control of the table looks, where it stands, how the keyboard reaches it and what
+// a screen reader hears it show: one row a control, in any order (the window stacks them in
+// the order of the control list). The notices that the table has stopped take their place in
+// the tab order, after "Roll Die", only while they lead to a new bankroll, and the one-roll
+// spots theirs, after "Make One-Roll Bet", only while they hold a winner. When the focused
+// widget can no longer be used, the focus goes to the one-roll panel, the roll, a winner to
+// take down, or the notice that leads to a new bankroll, the first that can take it.
 constexpr WidgetRow kTableLooks[] = {
     {.control = ControlId::cmdCancelOR, .geometry = {7800, 6600, 1935, 255}, .font = {"Arial", 8.25, true}, .back = 0xFFC080, .flags = Coloured, .description = kCmdCancelORDescription, .tab = 21},
     {.control = ControlId::cmdokabout, .geometry = {1560, 1560, 1095, 615}, .font = {"Arial", 12, true}, .back = 0x8080FF, .flags = Coloured, .description = kCmdokaboutDescription, .tab = 20},
