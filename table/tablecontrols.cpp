@@ -4,8 +4,8 @@
 
 #include <QHash>
 
-#define PIPFALL_CONTROL_POINTER(type, name) AnyControl(&name),
-#define PIPFALL_MEMBER_POINTER(array, index) AnyControl(&array(index)),
+#define PIPFALL_CONTROL_POINTER(type, name, ...) AnyControl(&name),
+#define PIPFALL_MEMBER_POINTER(array, index, ...) AnyControl(&array(index)),
 TableControls::TableControls()
     : controls_{{PIPFALL_TABLE_CONTROLS(PIPFALL_CONTROL_POINTER, PIPFALL_MEMBER_POINTER)}} {
     loadStartUpState(*this);

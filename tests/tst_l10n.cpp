@@ -205,14 +205,12 @@ private slots:
             std::vector<text::Text> marked(text::NumberNames.begin(), text::NumberNames.end());
             for (const auto& [name, text] : kTexts)
                 marked.push_back(text);
-            for (const StartUpRow& row : kTableStartUp)
-                marked.push_back(row.caption);
+            for (const ControlDescription& control : kTableControls)
+                marked.push_back(control.startUp.caption);
             for (std::span<const WidgetRow> rows :
                  {kRulesLayout.widgets, kComputerGameLayout.widgets})
                 for (const WidgetRow& row : rows)
                     marked.push_back(row.caption);
-            for (const MenuRow& row : kTableMenus)
-                marked.push_back(row.caption);
             for (const WindowLayout* window : {&kRulesLayout, &kComputerGameLayout})
                 marked.insert(marked.end(), {window->caption, window->exitCaption});
             for (const text::Text& text : marked)
@@ -323,8 +321,8 @@ private slots:
         // The about panel: runs of blanks push the name and the version onto lines of their
         // own, and the version keeps its double blank.
         QTest::newRow("about panel")
-            << QString(startUpRow(ControlId::lblabout).caption)
-            << QString::number(tableRow(ControlId::lblabout).geometry[2] / 15)
+            << QString(descriptionOf(ControlId::lblabout).startUp.caption)
+            << QString::number(tableRow(ControlId::lblabout)->geometry[2] / 15)
             << " / Pipfall / Version  1.1";
     }
     void wrapping() {

@@ -1,7 +1,6 @@
 #include "ui/accessibility.h"
 
 #include "ui/announcement.h"
-#include "ui/frmcpf.h"
 #include "ui/widgets.h"
 
 #include <QAccessibleWidget>
@@ -15,105 +14,21 @@
 
 namespace {
 
-const Table* tableOf(const QWidget* widget) {
-    const auto* window = qobject_cast<const FrmCPF*>(widget->window());
-    return window != nullptr ? &window->table() : nullptr;
-}
+// A widget's voice, kept as its child so that it goes with the widget.
+class Voice final : public QObject {
+public:
+    Voice(QWidget* widget, VoiceRole role, std::function<QString()> name)
+        : QObject(widget), role(role), name(std::move(name)) {}
+    const VoiceRole role;
+    const std::function<QString()> name;
+};
 
-QString pointName(const Table& table) {
-    if (table.point() == 0)
-        return ActionWords::tr("No point");
-    return ActionWords::tr("Point %1, %2")
-        .arg(table.point())
-        .arg(ActionWords::chance(table.pointChance()));
-}
-
-QString spotName(const Table& table, int number) {
-    const OneRollSpot spot = table.oneRollSpot(number);
-    const QString name = ActionWords::number(number);
-    switch (spot.bet) {
-    case OneRollSpot::Bet::Placed:
-        return ActionWords::tr("One-roll bet on %1: %2")
-            .arg(name, ActionWords::dollars(spot.stake));
-    case OneRollSpot::Bet::Winner:
-        return ActionWords::tr("One-roll bet on %1: %2, a winner; press to take it down")
-            .arg(name, ActionWords::dollars(spot.stake));
-    case OneRollSpot::Bet::None:
-        break;
-    }
-    return spot.justRolled ? ActionWords::tr("One-roll spot %1: just rolled, no bet").arg(name)
-                           : ActionWords::tr("One-roll spot %1: no bet").arg(name);
-}
-
-// The notice that the table has stopped, while it is a focus stop that leads on.
-QString endNoticeName(const Label& label) {
-    return label.caption().simplified() + u' ' +
-           ActionWords::tr("Press Return to choose a new bankroll.");
-}
-
-QString labelName(const Label& label, const Table* table) {
-    if (table != nullptr) {
-        const TableControls& w = table->controls();
-        if (&label == &w.lblBankroll)
-            return ActionWords::tr("Bankroll, %1").arg(ActionWords::dollars(table->bankroll()));
-        if (&label == &w.lblpoint)
-            return pointName(*table);
-        if (const std::optional<int> number = w.lblOR.indexOf(label))
-            return spotName(*table, *number);
-        if (const std::optional<int> number = w.lblodds.indexOf(label))
-            return table->point() == *number ? ActionWords::tr("Point number %1, %2")
-                                                   .arg(*number)
-                                                   .arg(ActionWords::pays(table->pointChance()))
-                                             : ActionWords::tr("Point number %1").arg(*number);
-        const Table::Standing standing = table->standing();
-        if ((&label == &w.lblgameover && standing == Table::Standing::GameOver) ||
-            (&label == &w.lblinfo && standing == Table::Standing::BankBroken))
-            return endNoticeName(label);
-    }
-    return label.caption().simplified();
-}
-
-// The up-down that sets the bet amount a control shows (an up-down or its text box), or
-// nullptr for a control that shows none.
-const UpDown* amountSetter(const Table* table, const Control& control) {
-    if (table == nullptr)
-        return nullptr;
-    const TableControls& w = table->controls();
-    if (&control == &w.udBet || &control == &w.txtBet)
-        return &w.udBet;
-    for (int number = 1; number <= 6; ++number) {
-        if (&control == &w.udOneRoll(number) || &control == &w.txtOneRoll(number))
-            return &w.udOneRoll(number);
+const Voice* voiceOf(const QWidget* widget) {
+    for (const QObject* child : widget->children()) {
+        if (const auto* voice = dynamic_cast<const Voice*>(child))
+            return voice;
     }
     return nullptr;
-}
-
-// What a bet amount is for: "Main bet", "One-roll amount on four".
-QString amountPurpose(const Table* table, const Control& control) {
-    const UpDown* setter = amountSetter(table, control);
-    if (setter == nullptr)
-        return {};
-    if (const std::optional<int> number = table->controls().udOneRoll.indexOf(*setter))
-        return ActionWords::tr("One-roll amount on %1").arg(ActionWords::number(*number));
-    return ActionWords::tr("Main bet");
-}
-
-// A bet amount shown in a text box: "Main bet, 10 dollars".
-QString amountName(const Table* table, const TextBox& box) {
-    const UpDown* setter = amountSetter(table, box);
-    if (setter == nullptr)
-        return box.text();
-    return amountPurpose(table, box) + QStringLiteral(", ") +
-           ActionWords::dollars(Currency::fromDollars(setter->value()));
-}
-
-// The die says its face; every other picture box is the logo.
-QString pictureName(const Table* table, const PictureBox& picture) {
-    if (table == nullptr || &picture != &table->controls().picdie)
-        return ActionWords::tr("Pipfall logo");
-    if (table->face() == 0)
-        return ActionWords::tr("Die, not rolled yet");
-    return ActionWords::tr("Die, %1").arg(ActionWords::number(table->face()));
 }
 
 class NamedWidget : public QAccessibleWidget {
@@ -228,51 +143,49 @@ public:
     }
 };
 
-QAccessibleInterface* windowWidgetInterface(const QString& className, QObject* object) {
-    if (className == u"LabelView") {
-        auto* label = qobject_cast<LabelView*>(object);
-        const Table* table = label != nullptr ? tableOf(label) : nullptr;
-        if (table != nullptr && table->controls().lblOR.indexOf(label->control()))
+// The interface of a widget given a voice, or of the announcer; none for any other object.
+QAccessibleInterface* voicedInterface(const QString&, QObject* object) {
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new AnnouncerInterface(announcer);
+    auto* widget = qobject_cast<QWidget*>(object);
+    const Voice* voice = widget != nullptr ? voiceOf(widget) : nullptr;
+    if (voice == nullptr)
+        return nullptr;
+    switch (voice->role) {
+    case VoiceRole::Holder:
+        if (auto* label = qobject_cast<LabelView*>(widget))
             return new HolderInterface(label);
-        if (label != nullptr)
-            return new NamedWidget(label, QAccessible::StaticText);
-    } else if (className == u"UpDownView") {
-        if (auto* upDown = qobject_cast<UpDownView*>(object))
+        break;
+    case VoiceRole::Amount:
+        if (auto* upDown = qobject_cast<UpDownView*>(widget))
             return new UpDownInterface(upDown);
-    } else if (className == u"TextBoxView") {
-        if (auto* box = qobject_cast<TextBoxView*>(object))
-            return new NamedWidget(box, QAccessible::StaticText);
-    } else if (className == u"PictureView") {
-        if (auto* picture = qobject_cast<PictureView*>(object))
-            return new NamedWidget(picture, QAccessible::Graphic);
-    } else if (className == u"Announcer") {
-        if (auto* announcer = qobject_cast<Announcer*>(object))
-            return new AnnouncerInterface(announcer);
+        break;
+    case VoiceRole::Picture:
+        return new NamedWidget(widget, QAccessible::Graphic);
+    case VoiceRole::Text:
+        break;
     }
-    return nullptr;
+    return new NamedWidget(widget, QAccessible::StaticText);
 }
 
 } // namespace
+
+void giveVoice(QWidget* widget, VoiceRole role, std::function<QString()> name) {
+    new Voice(widget, role, std::move(name));
+}
 
 QString accessibleName(const QWidget* widget) {
     // A hidden widget keeps its control's last text; a screen reader is told none of it.
     if (widget->isHidden())
         return {};
-    const Table* table = tableOf(widget);
-    if (const auto* label = qobject_cast<const LabelView*>(widget))
-        return labelName(label->control(), table);
-    if (const auto* upDown = qobject_cast<const UpDownView*>(widget))
-        return amountPurpose(table, upDown->control());
-    if (const auto* box = qobject_cast<const TextBoxView*>(widget))
-        return amountName(table, box->control());
-    if (const auto* picture = qobject_cast<const PictureView*>(widget))
-        return pictureName(table, picture->control());
+    if (const Voice* voice = voiceOf(widget))
+        return voice->name();
     return widget->accessibleName();
 }
 
 void installAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(windowWidgetInterface);
+        QAccessible::installFactory(voicedInterface);
         return true;
     }();
     Q_UNUSED(installed);

@@ -10,15 +10,24 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
+
+// What a widget is to a screen reader: a text, a bet holder it can press, a picture, or an
+// amount set with the arrows.
+enum class VoiceRole { Text, Holder, Picture, Amount };
+
+// Gives widget its role and what it shows now, in words, as a screen reader hears them; given
+// where the widget is made. A widget keeps the first voice it is given.
+void giveVoice(QWidget* widget, VoiceRole role, std::function<QString()> name);
 
 // What the widget shows now, in words; nothing while it is hidden. An up-down is named for the
 // amount it sets ("Main bet"); its text is the amount ("10 dollars").
 QString accessibleName(const QWidget* widget);
 
-// Lets the accessibility framework describe the windows' own widget kinds (labels, text
-// boxes, up-downs, picture boxes): names on demand, the bet holders' press action, the
-// up-downs' value. Any number of calls installs it once.
+// Lets the accessibility framework describe the widgets given a voice, by the role they were
+// given: names on demand, the bet holders' press action, the up-downs' value; and the
+// announcer. Any number of calls installs it once.
 void installAccessibility();
 
 // Tells a screen reader what each player action did, once the action is over, as one

@@ -1,5 +1,6 @@
 #include "ui/announcement.h"
 
+#include "table/overloaded.h"
 #include "table/rules.h"
 #include "table/texts.h"
 

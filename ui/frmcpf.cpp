@@ -1,6 +1,5 @@
 #include "ui/frmcpf.h"
 
-#include "table/startup.h"
 #include "ui/accessibility.h"
 #include "ui/picturefiles.h"
 #include "ui/tablelayout.h"
@@ -12,27 +11,22 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-// The notices that the table has stopped join the tab order after "Roll Die" while they lead
-// to a new bankroll; the one-roll spots join it after "Make One-Roll Bet" while they hold a
-// winner.
-constexpr std::array<ControlId, 11> kExtraTabOrder = {
-    ControlId::cmdRoll, ControlId::lblgameover, ControlId::lblinfo,     ControlId::cmdOneRoll,
-    ControlId::lblOR_1, ControlId::lblOR_2,     ControlId::lblOR_3,     ControlId::lblOR_4,
-    ControlId::lblOR_5, ControlId::lblOR_6,     ControlId::udOneRoll_1,
-};
-
-// Where the focus goes when the focused widget can no longer be used, the first of these
-// that can take it: the one-roll panel, the roll, a winner to take down, the notice that
-// leads to a new bankroll.
-constexpr std::array<ControlId, 10> kFocusNext = {
-    ControlId::udOneRoll_1, ControlId::cmdRoll, ControlId::lblOR_1, ControlId::lblOR_2,
-    ControlId::lblOR_3,     ControlId::lblOR_4, ControlId::lblOR_5, ControlId::lblOR_6,
-    ControlId::lblgameover, ControlId::lblinfo,
-};
+// The rows of the controls that have a place in the order, by that place.
+std::vector<const WidgetRow*> rowsInOrder(std::span<const WidgetRow> rows, int WidgetRow::*place) {
+    std::vector<const WidgetRow*> ordered;
+    for (const WidgetRow& row : rows) {
+        if (row.control && row.*place != 0)
+            ordered.push_back(&row);
+    }
+    std::sort(ordered.begin(), ordered.end(),
+              [place](const WidgetRow* a, const WidgetRow* b) { return a->*place < b->*place; });
+    return ordered;
+}
 
 bool takesFocusNow(const QWidget* widget, const QWidget* window) {
     return widget != nullptr && widget->isEnabled() && widget->isVisibleTo(window) &&
@@ -66,10 +60,10 @@ QAction* FrmCPF::action(const QString& name) const {
     return control ? action(*control) : nullptr;
 }
 
-std::vector<QWidget*> FrmCPF::widgetsOf(std::span<const ControlId> controls) const {
+std::vector<QWidget*> FrmCPF::widgetsOf(const std::vector<const WidgetRow*>& rows) const {
     std::vector<QWidget*> widgets;
-    for (const ControlId control : controls)
-        widgets.push_back(widget(control));
+    for (const WidgetRow* row : rows)
+        widgets.push_back(widget(*row->control));
     return widgets;
 }
 
@@ -77,9 +71,11 @@ std::vector<QWidget*> FrmCPF::widgetsOf(std::span<const ControlId> controls) con
 // is the item's click; the check mark stays as the item holds it, for the handler to change.
 void FrmCPF::buildMenus() {
     QHash<const MenuItem*, QMenu*> menus;
-    for (const MenuRow& row : kTableMenus) {
-        MenuItem& item = *std::get<MenuItem*>(table_.controls().at(row.item));
-        const QString name = QString::fromLatin1(specOf(row.item).name);
+    for (std::size_t i = 0; i < kTableControls.size(); ++i) {
+        if (kTableControls[i].kind != Kind::Menu)
+            continue;
+        MenuItem& item = *std::get<MenuItem*>(table_.controls().at(controlAt(i)));
+        const QString name = QString::fromLatin1(kTableControls[i].name);
         QAction* action = nullptr;
         if (item.menu() == nullptr) {
             QMenu* menu = menuBar()->addMenu(item.caption());
@@ -106,6 +102,26 @@ void FrmCPF::buildMenus() {
     }
 }
 
+// The tab order and where the focus goes next, as the looks rows of the controls give them.
+void FrmCPF::chainKeyboard(std::span<const WidgetRow> rows) {
+    // A picture is a focus stop where it has a place in the tab order: the die, which says
+    // the face, and not the logo, which only decorates the table. Qt chains only widgets that
+    // take the focus: so do the labels until they are told when.
+    const std::vector<const WidgetRow*> tabOrder = rowsInOrder(rows, &WidgetRow::tab);
+    for (const WidgetRow& row : rows) {
+        if (auto* picture =
+                qobject_cast<PictureView*>(row.control ? widget(*row.control) : nullptr))
+            picture->setFocusPolicy(row.tab != 0 ? Qt::TabFocus : Qt::NoFocus);
+    }
+    for (QWidget* view : widgetsOf(tabOrder)) {
+        if (auto* label = qobject_cast<LabelView*>(view))
+            label->setFocusPolicy(Qt::TabFocus);
+    }
+    chainTabOrder(widgetsOf(tabOrder));
+    const std::vector<QWidget*> next = widgetsOf(rowsInOrder(rows, &WidgetRow::focusNext));
+    focusNext_.assign(next.begin(), next.end());
+}
+
 void FrmCPF::buildWidgets() {
     auto* client = makeClientArea(this, QColor(0, 0, 255), kTableWidthTwips, kTableHeightTwips);
     TableControls& w = table_.controls();
@@ -117,23 +133,16 @@ void FrmCPF::buildWidgets() {
                 return logoPicture(sharp);
             return sharp ? platform.pictures.loadSharp(name) : QImage();
         },
+        &table_,
     };
+    const std::span<const WidgetRow> rows = tableWidgets();
     const std::vector<QWidget*> widgets =
-        buildWidgetRows(kTableWidgets, client, kTableWidthTwips, kTableHeightTwips, source);
+        buildWidgetRows(rows, client, kTableWidthTwips, kTableHeightTwips, source);
     for (std::size_t i = 0; i < widgets.size(); ++i) {
-        if (const std::optional<ControlId> control = kTableWidgets[i].control)
+        if (const std::optional<ControlId> control = rows[i].control)
             widgets_.insert(&controlOf(w.at(*control)), widgets[i]);
     }
-    // The logo only decorates the table: no focus stop. The die says the face.
-    widget(w.pblogo)->setFocusPolicy(Qt::NoFocus);
-    widget(w.picdie)->setFocusPolicy(Qt::TabFocus);
-    chainTabOrder(widgetsOf(kTableTabOrder));
-    // Qt chains only widgets that take the focus: so do the labels until they are told when.
-    for (QWidget* view : widgetsOf(kExtraTabOrder)) {
-        if (auto* label = qobject_cast<LabelView*>(view))
-            label->setFocusPolicy(Qt::TabFocus);
-    }
-    chainTabOrder(widgetsOf(kExtraTabOrder));
+    chainKeyboard(rows);
     auto label = [this](const Label& control) { return qobject_cast<LabelView*>(widget(control)); };
     for (int number = 1; number <= 6; ++number) {
         label(w.lblOR(number))->setTakesFocus([this, number] {
@@ -226,7 +235,7 @@ void FrmCPF::keepFocusUseful() {
             focused->setFocus(Qt::ActiveWindowFocusReason);
         return;
     }
-    for (QWidget* widget : widgetsOf(kFocusNext)) {
+    for (QWidget* widget : focusNext_) {
         if (takesFocusNow(widget, this)) {
             widget->setFocus(Qt::OtherFocusReason);
             return;

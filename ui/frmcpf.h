@@ -12,6 +12,7 @@
 
 class QAction;
 class Announcer;
+struct WidgetRow;
 
 // The table window: shows its Table's controls as widgets built from the table's layout, with
 // the menus and the drawing. The game's handlers belong to the Table; the window passes the
@@ -52,8 +53,9 @@ protected:
 
 private:
     void buildMenus();
-    std::vector<QWidget*> widgetsOf(std::span<const ControlId> controls) const;
+    std::vector<QWidget*> widgetsOf(const std::vector<const WidgetRow*>& rows) const;
     void buildWidgets();
+    void chainKeyboard(std::span<const WidgetRow> rows);
     // Once the player's action is over: the focus goes on to what the player most likely
     // needs next when the focused widget can no longer be used, and the announcer speaks.
     void settleLater();
@@ -69,6 +71,9 @@ private:
     // what is left.
     QHash<const Control*, QPointer<QWidget>> widgets_;
     QHash<const Control*, QPointer<QAction>> actions_;
+    // Where the focus goes when the focused widget can no longer be used: the first of these
+    // that can take it.
+    std::vector<QPointer<QWidget>> focusNext_;
     QPointer<Announcer> announcer_;
     bool settling_ = false;
     Subscription listening_; // to the table, for as long as the window lasts

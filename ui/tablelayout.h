@@ -1,18 +1,20 @@
 #pragma once
 
 // Where the table window puts its controls, how it draws them, and in which order the
-// keyboard visits them.
+// keyboard visits them: one looks row for each control of the table, keyed by its id.
 
 #include "ui/layout.h"
+
+#include <span>
 
 // The client area of the table window, in twips.
 constexpr int kTableWidthTwips = 11880;
 constexpr int kTableHeightTwips = 8310;
 
-// In the order the window stores its widgets; the first row lies on top of the later ones.
-extern const std::array<WidgetRow, 66> kTableWidgets;
-// The widgets that take the keyboard focus, in tab order.
-extern const std::array<ControlId, 14> kTableTabOrder;
+// The rows of the window's widgets in the order the window stores them, the first on top of
+// the later ones: the controls in the order of their list, each followed by the felt's
+// drawings that lie just below it.
+std::span<const WidgetRow> tableWidgets();
 
-// The row of a control that is not a menu.
-const WidgetRow& tableRow(ControlId control);
+// The looks row of a control; nullptr for a menu, which has none.
+const WidgetRow* tableRow(ControlId control);

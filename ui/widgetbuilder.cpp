@@ -1,6 +1,7 @@
 #include "ui/widgetbuilder.h"
 
 #include "ui/accessibility.h"
+#include "ui/announcement.h"
 #include "ui/tabledrawing.h"
 #include "ui/widgets.h"
 
@@ -30,6 +31,43 @@ Qt::Alignment rowAlignment(const WidgetRow& row) {
     if (row.flags & AlignRight)
         return Qt::AlignRight;
     return Qt::AlignHCenter;
+}
+
+// What the widget of a row says to a screen reader: what its row says of its control, or else
+// what the control shows.
+void giveRowVoice(QWidget* widget, const WidgetRow& row, AnyControl control,
+                  const WidgetSource& source) {
+    const auto says = row.says;
+    const Table* table = source.table;
+    if (says != nullptr && table != nullptr && row.control) {
+        const ControlId id = *row.control;
+        std::function<QString()> name = [says, table, id] { return says(*table, id); };
+        const Kind kind = row.widgetKind();
+        giveVoice(widget,
+                  kind == Kind::UpDown       ? VoiceRole::Amount
+                  : kind == Kind::PictureBox ? VoiceRole::Picture
+                  : (row.flags & Pressable)  ? VoiceRole::Holder
+                                             : VoiceRole::Text,
+                  std::move(name));
+        return;
+    }
+    std::visit(
+        Overloaded{
+            [widget](Label* label) {
+                giveVoice(widget, VoiceRole::Text,
+                          [label] { return label->caption().simplified(); });
+            },
+            [widget](TextBox* box) {
+                giveVoice(widget, VoiceRole::Text, [box] { return box->text(); });
+            },
+            [widget](PictureBox*) {
+                giveVoice(widget, VoiceRole::Picture,
+                          [] { return ActionWords::tr("Pipfall logo"); });
+            },
+            [widget](UpDown*) { giveVoice(widget, VoiceRole::Amount, [] { return QString(); }); },
+            [](auto*) {},
+        },
+        control);
 }
 
 QWidget* makeWidget(const WidgetRow& row, AnyControl control, const WidgetSource& source,
@@ -116,6 +154,7 @@ std::vector<QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* 
         const WidgetRow& row = rows[at];
         const AnyControl control = source.control(row);
         QWidget* widget = makeWidget(row, control, source, client);
+        giveRowVoice(widget, row, control, source);
         widget->setObjectName(QString::fromLatin1(row.objectName()));
         widget->setAccessibleDescription(row.description);
         widget->setGeometry(pixelRect(row));

@@ -17,6 +17,7 @@ class QColor;
 class QFont;
 class QMainWindow;
 class QWidget;
+class Table;
 
 // The face of the windows' menu bars and menus.
 QFont menuFont();
@@ -27,10 +28,11 @@ QWidget* makeClientArea(QMainWindow* window, QColor background, int widthTwips, 
 
 // What the widgets show: the control of each row; and a picture by name, for a picture box
 // whose control names a picture it does not hold (the logo), or its copy at twice the
-// resolution (sharp).
+// resolution (sharp); and the table whose controls the rows' names speak of, if any.
 struct WidgetSource {
     std::function<AnyControl(const WidgetRow&)> control;
     std::function<QImage(const QString& name, bool sharp)> picture;
+    const Table* table = nullptr;
 };
 
 // Creates the widgets of rows on a client area of widthTwips by heightTwips, each showing
