@@ -148,16 +148,16 @@ bool ReplayEngine::runLine(const QString& rawLine, int lineNumber) {
 int runReplay(const QString& script, std::function<void(const std::string&)> sink, QString* errors,
               ReplayEngine::Mode mode) {
     ReplayEngine engine(std::move(sink), mode);
-    if (!engine.start()) {
-        *errors = engine.error();
-        return 2;
-    }
-    const QStringList lines = script.split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!engine.runLine(lines.at(i), i + 1)) {
+    auto failed = [&engine, errors] {
+        if (errors != nullptr)
             *errors = engine.error();
-            return 2;
-        }
-    }
+        return 2;
+    };
+    if (!engine.start())
+        return failed();
+    const QStringList lines = script.split(u'\n');
+    for (int i = 0; i < lines.size(); ++i)
+        if (!engine.runLine(lines.at(i), i + 1))
+            return failed();
     return 0;
 }

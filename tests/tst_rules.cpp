@@ -231,6 +231,7 @@ private slots:
         // The games reach the states where faults hide.
         QVERIFY(play.rolls > 2000);
         QVERIFY(play.gameOvers > 0);
+        QVERIFY(play.bankBreaks > 0);
     }
 
     // The real die draws within [0, 1), reseeded before every draw as the table does, and

@@ -1,7 +1,6 @@
 #include "support/money.h"
 
 #include "replay/replay.h"
-#include "table/rules.h"
 #include "table/table.h"
 
 using namespace Qt::StringLiterals;
@@ -40,18 +39,22 @@ QString MoneyCheck::after(const Table& t, std::size_t facesQueued, const QString
     if (facesQueued < faces_) {
         // A roll: the main bet's result, then every one-roll bet riding on it.
         const int face = t.face();
+        // The payouts written here as numbers, not taken from the game's rules, so that a
+        // wrong one there shows: a come-out six one-to-one, the point two-to-one, one-to-one
+        // and two-to-one on its three chances, a one-roll bet four-to-one.
+        constexpr std::array kPointPays = {2, 1, 2};
         if (point_ == 0) {
             if (face == 1)
                 expected -= bet_;
             else if (face == 6)
-                expected += bet_ * rules::ComeOutSixPays;
+                expected += bet_;
         } else if (face == point_) {
-            expected += bet_ * rules::PointPays.at(static_cast<std::size_t>(pointRolls_));
+            expected += bet_ * kPointPays.at(static_cast<std::size_t>(pointRolls_));
         } else if (face == 1 || pointRolls_ == 2) {
             expected -= bet_;
         }
         for (int i = 1; i <= 6; ++i)
-            expected += i == face ? riding_[i] * rules::OneRollPays : Currency() - riding_[i];
+            expected += i == face ? riding_[i] * 4 : Currency() - riding_[i];
     } else if (delivered && command.startsWith(u"click mnu") && command.back().isDigit()) {
         expected = dollars(command.sliced(9).toInt()); // a new bankroll
     }

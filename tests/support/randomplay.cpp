@@ -2,6 +2,7 @@
 
 #include "replay/replay.h"
 #include "support/money.h"
+#include "support/moves.h"
 #include "table/table.h"
 
 #include <array>
@@ -11,9 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Weighted so that games run long enough to go over, and now and then break the bank.
+// Weighted so that games run long enough to go over, and now and then break the bank from a
+// bankroll set just short of it, which play alone would take too long to reach.
 // clang-format off
-constexpr std::array<std::pair<const char*, int>, 21> kMoves = {{
+constexpr std::array<std::pair<const char*, int>, 22> kMoves = {{
+    {"bankroll 99500 bet 500", 1},
     {"ROLL", 12}, {"up udBet", 7}, {"down udBet", 2}, {"click mnumax", 1}, {"click mnuMin", 1},
     {"click mnuAuto", 1}, {"click cmdOneRoll", 3}, {"UPONEROLL", 8}, {"DOWNONEROLL", 2},
     {"click cmdEnterOR", 3}, {"click cmdCancelOR", 1}, {"CLICKHOLDER", 3}, {"click mnu20", 1},
@@ -56,7 +59,11 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
             move = u"click lblOR("_s + number() + u')';
         }
         script << move;
-        const QString wrong = money.play(engine, move, static_cast<int>(script.size()));
+        QString wrong;
+        if (move.startsWith(u"bankroll")) // the money arranged, outside play
+            playLine(engine, move, static_cast<int>(script.size()));
+        else
+            wrong = money.play(engine, move, static_cast<int>(script.size()));
         if (!wrong.isEmpty()) {
             play.failure = u"seed %1, action %2: %3\nthe script's last lines:\n%4"_s.arg(seed)
                                .arg(play.actions + 1)
@@ -66,7 +73,7 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
         if (move == u"click cmdRoll" && engine.lastDelivered()) {
             ++play.rolls;
             play.gameOvers += t.standing() == Table::Standing::GameOver;
-            play.bankBreaks += t.bankroll() >= dollars(rules::BankBreaksAt);
+            play.bankBreaks += t.standing() == Table::Standing::BankBroken;
         }
         if (script.size() > 4096) // the failure report needs only the last lines
             script.remove(0, 2048);
