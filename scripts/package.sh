@@ -4,15 +4,17 @@
 # package beside it. Installs what it needs first, as the other scripts do.
 #
 # Usage: scripts/package.sh [--check] [--dist DIR] [--no-setup]
-#   --check     then runs lintian on the package, and builds the last commit twice more from
-#               two clean clones in other folders to show the .deb comes out byte for byte
-#               the same (slow: three builds in all)
+#   --check     then runs lintian on the package and its autopkgtest (debian/tests/) with the
+#               package installed, and builds the last commit twice more from two clean
+#               clones in other folders to show the .deb comes out byte for byte the same
+#               (slow: three builds in all; the clones skip the tests)
 #   --dist DIR  writes the packages to DIR instead of dist/
 #   --no-setup  installs nothing (for the packaging test, which checks its tools itself)
 #
 # The package is built from the files git knows of, as they are in the working tree; its
 # time stamps come from the last commit (SOURCE_DATE_EPOCH), so the same commit gives the
-# same .deb wherever and whenever it is built.
+# same .deb wherever and whenever it is built. The build runs the quick tests, unless
+# DEB_BUILD_OPTIONS=nocheck says not to; the package is the same either way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -47,7 +49,10 @@ export TZ=UTC LC_ALL=C.UTF-8
 unset LANGUAGE
 SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
-DEB_BUILD_OPTIONS="parallel=$(nproc)"
+# Of the caller's build options only nocheck passes: the others would change the package.
+nocheck=
+[[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]] && nocheck="nocheck "
+DEB_BUILD_OPTIONS="${nocheck}parallel=$(nproc)"
 export DEB_BUILD_OPTIONS
 
 # dpkg-buildpackage writes beside the source folder, so build in a folder of its own.
@@ -71,6 +76,8 @@ echo "=== building the package in $source"
     echo "=== the package build failed" >&2
     exit 1
 }
+# What the build's own run of the quick tests said, or that it skipped them.
+grep -E '^[0-9]+% tests passed' "$work/build.log" || echo "the quick tests: skipped ($DEB_BUILD_OPTIONS)"
 rm -f "$dist"/pipfall_*.deb "$dist"/pipfall-dbgsym_*.*deb
 cp "$work"/pipfall_*.deb "$work"/pipfall-dbgsym_*.*deb "$dist"/
 deb=$(ls "$dist"/pipfall_*.deb)
@@ -83,6 +90,17 @@ echo "=== lintian"
 lintian --info --fail-on error,warning "$deb"
 echo "lintian: no error and no warning"
 
+# The autopkgtest, as Debian's CI runs it: autopkgtest installs the package (with what the
+# test depends on) on this machine, which needs root, and runs debian/tests/ against it.
+echo "=== autopkgtest"
+if ! command -v autopkgtest >/dev/null; then
+    $setup || { echo "=== autopkgtest is not installed (apt-get install autopkgtest)" >&2; exit 1; }
+    as_root=()
+    [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y autopkgtest
+fi
+autopkgtest "$deb" "$top" -- null
+
 echo "=== reproducibility: the last commit, built from two clean clones"
 commit=$(git -C "$top" rev-parse HEAD)
 sums=()
@@ -93,7 +111,8 @@ for i in 0 1; do
     clone=${clones[i]}
     (umask "${masks[i]}" && git clone -q "$top" "$clone" &&
         git -C "$clone" checkout -q --detach "$commit" &&
-        "$clone/scripts/package.sh" --dist "$clone/out") >"$work/clone.log" 2>&1 || {
+        DEB_BUILD_OPTIONS=nocheck "$clone/scripts/package.sh" --no-setup --dist "$clone/out") \
+        >"$work/clone.log" 2>&1 || {
         tail -n 60 "$work/clone.log"
         echo "=== the build in $clone failed" >&2
         exit 1

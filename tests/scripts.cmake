@@ -1,9 +1,9 @@
 # The tests that are scripts, each skipped (exit status 77) with the reason when a tool it
 # needs is missing: the real game under Xvfb (the table at scale 1 and 2, the Help windows,
 # the whole game played from the keyboard under the AT-SPI bus); the .deb, built by
-# scripts/package.sh and checked with Debian's validators; and the replay fuzzer, built with
-# clang as a project of its own (fuzz/) for a minute's run. The fuzzer is itself built with
-# the sanitizers, and the package is built apart from either build, so the sanitizer build of
+# scripts/package.sh and checked with Debian's validators; and the fuzzers of the scripts and
+# of the die pictures, built with clang as a project of their own (fuzz/), a minute's run
+# each. The fuzzers are themselves built with the sanitizers, and the package is built apart from either build, so the sanitizer build of
 # the suite leaves both out. The game speaks the language of its locale: the scripts run in
 # the C locale, where it is the English game they expect, whatever the developer's own
 # locale; e2e_windows sets the locale of its German and French games itself.

@@ -16,6 +16,11 @@
 
 namespace {
 
+// The widest and tallest picture read, sharp copies included: a die picture is a few dozen
+// pixels each way, and a file that claims more is refused before a pixel is decoded, so
+// that a header of a few bytes cannot make the game set aside hundreds of megabytes.
+constexpr int largestPicture = 1024;
+
 std::uint32_t littleEndian(const uchar* bytes, int count) {
     std::uint32_t value = 0;
     for (int i = count - 1; i >= 0; --i)
@@ -102,7 +107,8 @@ QImage FilePictureLoader::loadSharp(const QString& fileName) {
     reader.setAutoDetectImageFormat(false); // the built-in reader: no plugin is loaded
     // A picture twice the size of the die is all the box takes; refuse anything far larger
     // before decoding it.
-    if (const QSize size = reader.size(); size.width() > 4096 || size.height() > 4096)
+    if (const QSize size = reader.size();
+        size.width() > largestPicture || size.height() > largestPicture)
         return {};
     return reader.read();
 }
@@ -123,7 +129,7 @@ static QImage readBmp(const QString& fileName, QString* error) {
     if (QFile file(fileName); file.open(QIODevice::ReadOnly)) {
         if (const std::optional<BmpHeader> header = readBmpHeader(file.read(34))) {
             const qint64 height = header->height < 0 ? -header->height : header->height;
-            if (header->width > 4096 || height > 4096) {
+            if (header->width > largestPicture || height > largestPicture) {
                 *error = QCoreApplication::translate(
                              "Table", "the picture claims an impossible size of %1 by %2 pixels")
                              .arg(header->width)
