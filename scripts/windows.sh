@@ -144,6 +144,13 @@ fi
 
 # --- The game ------------------------------------------------------------------------------
 build=$top/build-windows
+# A build of another commit starts afresh: that commit's time is in the programs and in the
+# resources, which ninja would not remake for a new time alone.
+if [[ -d $build && $(cat "$build/source-date-epoch" 2>/dev/null) != "$SOURCE_DATE_EPOCH" ]]; then
+    rm -rf "$build"
+fi
+mkdir -p "$build"
+echo "$SOURCE_DATE_EPOCH" >"$build/source-date-epoch"
 # Optimised for size, with debug information that the build moves out of the programs. The
 # debug information names the source and Qt's headers by where they are in the checkout and
 # in the cache (./, /pipfall-windows/), not by where the two are on this machine, nor do the
