@@ -91,16 +91,6 @@ if ! locale -a | grep -qx de_DE.utf8; then
     "${as_root[@]}" locale-gen
 fi
 
-# Nothing of the machine that builds may reach what it writes: not its umask, time zone or
-# language, nor the time of the build. Every time stamp is the last commit's: the linker and
-# objcopy write it into the programs' headers (and their checksums follow), rcc into the
-# resources it builds in, and the files in the installer and the zip carry it.
-umask 022
-export TZ=UTC LC_ALL=C.UTF-8
-unset LANGUAGE
-SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
-
 # --- Qt for Windows, built once ----------------------------------------------------------
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 qt_options=(
@@ -141,6 +131,17 @@ if [[ ! -e $qt/.complete ]]; then
     echo "Qt built in $((SECONDS - start)) s"
 fi
 ! $qt_only || exit 0
+
+# Nothing of the machine that builds may reach what the game's build writes: not its umask,
+# time zone or language, nor the time of the build. Every time stamp is the last commit's:
+# the linker and objcopy write it into the programs' headers (and their checksums follow),
+# rcc into the resources it builds in, and the files in the installer and the zip carry it.
+# (Qt, above, is built without it: its cache serves every commit.)
+umask 022
+export TZ=UTC LC_ALL=C.UTF-8
+unset LANGUAGE
+SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
 
 # --- The game ------------------------------------------------------------------------------
 build=$top/build-windows
