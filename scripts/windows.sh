@@ -142,6 +142,9 @@ export TZ=UTC LC_ALL=C.UTF-8
 unset LANGUAGE
 SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
+# A compiler cache told to (ccache's base_dir) would hand the compiler relative file names,
+# which then land in the debug information: the folders are mapped above, not by it.
+export CCACHE_BASEDIR=
 
 # --- The game ------------------------------------------------------------------------------
 build=$top/build-windows
