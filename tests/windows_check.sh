@@ -3,7 +3,9 @@
 # - pipfall-replay.exe writes the same bytes and exit status as the Linux pipfall-replay, and
 #   the same last line on standard error, on the fuzzer's scripts and on seeded random play;
 # - the installer installs silently for all users and for the user alone, with the Start-menu
-#   shortcut and the Apps & features entry (version and publisher);
+#   shortcut and the Apps & features entry (version and publisher), the installed files with
+#   the time of the staged ones, and the installer's and the uninstaller's headers with the
+#   game's time stamp (all three the last commit's time);
 # - the installed pipfall.exe opens the PIPFALL window with a 792x554 client area, and Roll
 #   Die shows a die picture pixel for pixel;
 # - under a German locale the table speaks German: Alt+H, S opens PIPFALL-SPIELREGELN;
@@ -77,6 +79,16 @@ files() {
     find "$WINEPREFIX/drive_c" \( -path "$WINEPREFIX/drive_c/windows" -o -path '*/users/*/Temp' \) -prune -o -print | sort
 }
 version=$(sed -n 's/^project(Pipfall VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+# stamp FILE: the file's time, to the two seconds that NSIS keeps of it.
+stamp() { date -u -d "@$(($(stat -c %Y "$1") / 2 * 2))" '+%F %T'; }
+# pe_time FILE: the time stamp in a Windows program's header, in seconds since 1970.
+pe_time() {
+    local header
+    header=$(od -An -tu4 -j 60 -N 4 "$1" | tr -d ' ')
+    od -An -tu4 -j $((header + 8)) -N 4 "$1" | tr -d ' '
+}
+game_time=$(pe_time "$windows/pipfall.exe")
+check "the installer's header time, the game's" "$(pe_time "$setup")" "$game_time"
 # installs MODE HIVE PROGRAMS APP-DATA: a silent install for AllUsers or CurrentUser, with its
 # files, Start-menu shortcut and Apps & features entry; the game played when it is for all
 # users; and the entry's silent uninstall, as Apps & features runs it, which leaves the files
@@ -89,6 +101,10 @@ installs() {
         "$WINEPREFIX/drive_c/$4/Microsoft/Windows/Start Menu/Programs/Pipfall.lnk"; do
         ok "$1: installed ${file#"$WINEPREFIX"/drive_c/}" test -f "$file"
     done
+    for file in pipfall.exe imgdie1.bmp LICENSE.txt; do
+        check "$1: $file's time, the staged one's" "$(stamp "$dir/$file")" "$(stamp "$windows/Pipfall/$file")"
+    done
+    check "$1: the uninstaller's header time, the game's" "$(pe_time "$dir/uninstall.exe")" "$game_time"
     key="$2\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Pipfall"
     entry=$(wine reg query "$key" /reg:64 2>/dev/null | tr -d '\r')
     check "$1: Apps & features version" "$(awk '$1 == "DisplayVersion" { print $3 }' <<<"$entry")" "$version"

@@ -15,6 +15,11 @@ RequestExecutionLevel user
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
+; The installer's and the uninstaller's headers come from NSIS's own ready-made program, with
+; the time it was built: they get the last commit's (SOURCE_DATE_EPOCH) instead. The files
+; inside carry the times of those staged, which scripts/windows.sh sets to the same.
+!finalize '"${__FILEDIR__}/pe-timestamp" "%1"' = 0
+!uninstfinalize '"${__FILEDIR__}/pe-timestamp" "%1"' = 0
 BrandingText "${NAME} ${VERSION}"
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey /LANG=0 "ProductName" "${NAME}"
