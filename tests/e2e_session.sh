@@ -51,9 +51,11 @@ helper() {
     "${@:2}" >"$work/$1.log" 2>&1 &
     helpers+=($!)
 }
-# Xvfb picks a free display itself and writes its number once it accepts connections.
+# Xvfb picks a free display itself and writes its number once it accepts connections. It
+# must not reset when its last client leaves: a window manager connecting just as the probe
+# below disconnects would find no display.
 start_xvfb() {
-    helper xvfb Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/display"
+    helper xvfb Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$work/display"
     within test -s "$work/display" || fail "Xvfb gave no display number: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$work/display")"
     within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb takes no connections on $DISPLAY"
