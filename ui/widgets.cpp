@@ -161,10 +161,10 @@ QRect buttonFocusFrame(const QRect& rect, const QRect& letters) {
     return QRect(QPoint(frame.left(), bevel.top()), QPoint(frame.right(), bevel.bottom()));
 }
 
-// Where painting puts ink (pixels at least half covered) when drawn with draw onto a
-// transparent canvas a little larger than a widget of that size, in the widget's coordinates.
-QRect inkedBounds(QSize size, const QFont& font, const std::function<void(QPainter&)>& draw) {
-    const int margin = QFontMetrics(font).height();
+} // namespace
+
+QRegion inkOf(QSize size, int margin, const QFont& font,
+              const std::function<void(QPainter&)>& draw) {
     QImage canvas(size + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
@@ -174,17 +174,20 @@ QRect inkedBounds(QSize size, const QFont& font, const std::function<void(QPaint
         p.setPen(Qt::black);
         draw(p);
     }
-    QRect bounds;
+    QRegion ink;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(line[x]) >= 128)
-                bounds |= QRect(x - margin, y - margin, 1, 1);
+        for (int x = 0; x < canvas.width(); ++x) {
+            int run = 0;
+            while (x + run < canvas.width() && qAlpha(line[x + run]) >= 128)
+                ++run;
+            if (run > 0)
+                ink += QRect(x - margin, y - margin, run, 1);
+            x += run;
+        }
     }
-    return bounds;
+    return ink;
 }
-
-} // namespace
 
 QFont drawingFont(const Font& wanted) {
     QFont font;
@@ -401,9 +404,10 @@ QRect ButtonView::captionRoom() const {
 }
 
 QRect ButtonView::letters(const QRect& textRect) const {
-    return inkedBounds(size(), font(), [&](QPainter& p) {
+    const auto draw = [&](QPainter& p) {
         p.drawText(textRect, kButtonTextFlags | Qt::TextDontClip, text());
-    });
+    };
+    return inkOf(size(), QFontMetrics(font()).height(), font(), draw).boundingRect();
 }
 
 void ButtonView::keyPressEvent(QKeyEvent* event) {

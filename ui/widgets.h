@@ -30,6 +30,12 @@ QFont drawingFont(const Font& wanted);
 // at blanks, never after a hyphen.
 QStringList wrapCaption(const QString& caption, const QFontMetrics& metrics, int width);
 
+// The pixels that painting inks (each at least half covered), painted with draw in the font, in
+// black, onto a transparent canvas reaching margin pixels beyond a widget of that size on every
+// side, in the widget's coordinates: where a caption's letters fall, whatever clips them.
+QRegion inkOf(QSize size, int margin, const QFont& font,
+              const std::function<void(QPainter&)>& draw);
+
 // Ends subscription when owner is destroyed, for an observer that works on owner (a menu
 // command that shows its menu item).
 void endWith(QObject* owner, Subscription subscription);
