@@ -21,6 +21,18 @@ namespace {
 // that a header of a few bytes cannot make the game set aside hundreds of megabytes.
 constexpr int largestPicture = 1024;
 
+// The most memory a die picture or its sharp copy may take once decoded, in megabytes: a
+// largest picture of four bytes a pixel. Qt's readers refuse to set aside more, whatever a
+// header they do not share our reading of claims.
+constexpr int largestPictureMegabytes = largestPicture * largestPicture * 4 / (1024 * 1024);
+
+// Sets a reader of a die picture file to read it as a die picture: with Qt's built-in reader
+// of the format named (no plugin is loaded), and no picture larger than the largest decoded.
+void readAsDiePicture(QImageReader& reader) {
+    QImageReader::setAllocationLimit(largestPictureMegabytes);
+    reader.setAutoDetectImageFormat(false);
+}
+
 std::uint32_t littleEndian(const uchar* bytes, int count) {
     std::uint32_t value = 0;
     for (int i = count - 1; i >= 0; --i)
@@ -104,7 +116,7 @@ QImage FilePictureLoader::loadSharp(const QString& fileName) {
     if (!QFileInfo(sharp).isFile())
         return {};
     QImageReader reader(sharp, "png");
-    reader.setAutoDetectImageFormat(false); // the built-in reader: no plugin is loaded
+    readAsDiePicture(reader);
     // A picture twice the size of the die is all the box takes; refuse anything far larger
     // before decoding it.
     if (const QSize size = reader.size();
@@ -148,8 +160,17 @@ static QImage readBmp(const QString& fileName, QString* error) {
         }
     }
     QImageReader reader(fileName, "bmp");
-    reader.setAutoDetectImageFormat(false); // the built-in reader: no plugin is loaded
+    readAsDiePicture(reader);
     reader.setAutoTransform(false);
+    // A header too short for the checks above still gives Qt's reader a size to set aside.
+    if (const QSize size = reader.size();
+        size.width() > largestPicture || size.height() > largestPicture) {
+        *error = QCoreApplication::translate(
+                     "Table", "the picture claims an impossible size of %1 by %2 pixels")
+                     .arg(size.width())
+                     .arg(size.height());
+        return {};
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         *error = reader.error() == QImageReader::FileNotFoundError
