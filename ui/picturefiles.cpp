@@ -125,6 +125,14 @@ QImage FilePictureLoader::loadSharp(const QString& fileName) {
     return reader.read();
 }
 
+// Why a picture that claims that size is refused.
+static QString impossibleSize(qint64 width, qint64 height) {
+    return QCoreApplication::translate("Table",
+                                       "the picture claims an impossible size of %1 by %2 pixels")
+        .arg(width)
+        .arg(height);
+}
+
 // Reads one BMP picture, or says why it cannot.
 static QImage readBmp(const QString& fileName, QString* error) {
     const QFileInfo info(fileName);
@@ -142,10 +150,7 @@ static QImage readBmp(const QString& fileName, QString* error) {
         if (const std::optional<BmpHeader> header = readBmpHeader(file.read(34))) {
             const qint64 height = header->height < 0 ? -header->height : header->height;
             if (header->width > largestPicture || height > largestPicture) {
-                *error = QCoreApplication::translate(
-                             "Table", "the picture claims an impossible size of %1 by %2 pixels")
-                             .arg(header->width)
-                             .arg(height);
+                *error = impossibleSize(header->width, height);
                 return {};
             }
             const std::optional<qint64> needed = header->fileLength();
@@ -165,10 +170,7 @@ static QImage readBmp(const QString& fileName, QString* error) {
     // A header too short for the checks above still gives Qt's reader a size to set aside.
     if (const QSize size = reader.size();
         size.width() > largestPicture || size.height() > largestPicture) {
-        *error = QCoreApplication::translate(
-                     "Table", "the picture claims an impossible size of %1 by %2 pixels")
-                     .arg(size.width())
-                     .arg(size.height());
+        *error = impossibleSize(size.width(), size.height());
         return {};
     }
     QImage image = reader.read();
