@@ -10,6 +10,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build-fuzz}
+# The fuzzers run in a folder of their own: name the build folder from anywhere.
+mkdir -p "$build" && build=$(cd "$build" && pwd)
 seconds=${2:-60}
 fuzzers=("${@:3}")
 ((${#fuzzers[@]})) || fuzzers=(replay picture)
