@@ -11,6 +11,10 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#ifdef Q_OS_WASM
+#include "web/page.h"
+#endif
+
 int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     // The menu bar belongs to the table window, above its client area, as the layout has it,
     // never to a global menu bar of the desktop's (which Qt would ask the session bus about).
@@ -27,6 +31,14 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     const GameLanguage language(chooseLanguage(uiLanguages.value(0), uiLanguages));
     // The die pictures are installed beside pipfall.exe.
     const QString pictureFolder = QCoreApplication::applicationDirPath();
+#elif defined(Q_OS_WASM)
+    // In the browser the languages the player prefers there decide, and the page reads out
+    // in the same language; the die pictures and the fonts are built into the program.
+    page::installFonts();
+    const QStringList uiLanguages = page::preferredLanguages();
+    const GameLanguage language(chooseLanguage(uiLanguages.value(0), uiLanguages));
+    page::setLanguage(language.language());
+    const QString pictureFolder = QStringLiteral(":/dice");
 #else
     const GameLanguage language(playerLanguage());
     const QString pictureFolder = installedPictureFolder();
@@ -34,7 +46,12 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
 
     ClockDieSource clockDie;
     FilePictureLoader pictures(pictureFolder); // after the working directory
-    QtMessageBox messages;
+    QtMessageBox boxes;
+#ifdef Q_OS_WASM
+    page::SpokenMessages messages(boxes);
+#else
+    MessageBox& messages = boxes;
+#endif
     Platform platform{hooks.die != nullptr ? *hooks.die : clockDie, pictures, messages};
 
     // The die pictures are read on every roll; make sure they are there before play starts.
@@ -46,8 +63,12 @@ int runPipfall(int argc, char* argv[], const StartHooks& hooks) {
     // The program runs until its last window closes: closing the table while a Help window is
     // open leaves that window, which can bring back a fresh table.
     Windows windows(platform);
-    QObject::connect(&windows, &Windows::tableBuilt, &windows,
-                     [&messages](FrmCPF* table) { messages.setParentWindow(table); });
+    QObject::connect(&windows, &Windows::tableBuilt, &windows, [&boxes](FrmCPF* table) {
+        boxes.setParentWindow(table);
+#ifdef Q_OS_WASM
+        page::attachTable(table);
+#endif
+    });
     if (hooks.beforeShow)
         hooks.beforeShow();
     windows.showTable();

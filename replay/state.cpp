@@ -2,6 +2,8 @@
 
 #include "table/table.h"
 
+#include <QLocale>
+
 #include <charconv>
 
 namespace {
@@ -14,16 +16,17 @@ void appendBool(std::string& out, bool value) {
 }
 
 void appendNumber(std::string& out, double value) {
-    // Whole numbers (every value but a font size) without going through floating point text.
-    char digits[32];
+    // Whole numbers (every value but a font size) without going through floating point text;
+    // the others in the fewest digits that read back as the same number ("8.25").
     const auto wholeValue = value > -1e15 && value < 1e15 ? static_cast<long long>(value) : 0;
     const bool whole = wholeValue != 0 ? static_cast<double>(wholeValue) == value : value == 0;
-    const auto [end, error] = whole ? std::to_chars(digits, digits + sizeof digits, wholeValue)
-                                    : std::to_chars(digits, digits + sizeof digits, value);
-    if (error == std::errc())
-        out.append(digits, end);
-    else
-        out += QString::number(value, 'g', 10).toStdString();
+    if (!whole) {
+        out += QString::number(value, 'g', QLocale::FloatingPointShortest).toStdString();
+        return;
+    }
+    char digits[32];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, wholeValue);
+    out.append(digits, error == std::errc() ? end : digits);
 }
 
 void appendColour(std::string& out, QColor colour) {

@@ -69,7 +69,9 @@ public:
             return static_cast<QAccessibleTextInterface*>(this);
         return NamedWidget::interface_cast(t);
     }
-    // The text: read-only, no selection; the caret stays at its end.
+    // The text: read-only, no selection; the caret stays at its end. Its name and the rest
+    // are the named widget's.
+    using NamedWidget::text;
     QString text(int startOffset, int endOffset) const override {
         return amount().mid(startOffset, endOffset - startOffset);
     }
