@@ -36,11 +36,7 @@ jobs=${JOBS:-$(nproc)}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/pipfall-windows
 toolchain=$top/packaging/windows/toolchain.cmake
 
-if [[ $(id -u) -eq 0 ]]; then as_root=(); else as_root=(sudo); fi
-apt_get() {
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get -o DPkg::Lock::Timeout=900 "$@"
-}
+source "$top/scripts/qtsource.sh"
 
 # --- What the build needs ----------------------------------------------------------------
 # The cross compiler, NSIS, zip; Debian's Linux Qt for the host tools (moc, rcc, uic, lrelease)
@@ -54,34 +50,12 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     wine wine64 xvfb xauth xdotool x11-utils imagemagick locales fonts-liberation
 )
-missing=()
-for package in "${packages[@]}"; do
-    [[ $(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null) == installed ]] ||
-        missing+=("$package")
-done
 # Wine's 32-bit half: a new Wine prefix sets it up, and Wine's own tools (reg) are 32-bit.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${as_root[@]}" dpkg --add-architecture i386
-    missing+=(wine32:i386)
-elif [[ $(dpkg-query -W -f='${db:Status-Status}' wine32:i386 2>/dev/null) != installed ]]; then
-    missing+=(wine32:i386)
-fi
-# qtbase's source comes from Debian's source packages, which a fresh system's apt knows nothing of.
-if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources; then
-    echo "Adding Debian's source packages to apt (deb-src)"
-    sources=/etc/apt/sources.list.d/pipfall-deb-src.sources
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
-        'Suites: bookworm bookworm-updates' 'Components: main' \
-        'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-        "${as_root[@]}" tee "$sources" >/dev/null
-    missing+=(.update)
-fi
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
     apt_get update
-    missing=("${missing[@]/.update/}")
-    apt_get install -y --no-install-recommends ${missing[*]}
 fi
+install_missing "${packages[@]}" wine32:i386
 
 # Wine takes the Windows locale from the system's: the German check needs de_DE.UTF-8 there.
 if ! locale -a | grep -qx de_DE.utf8; then
@@ -115,12 +89,8 @@ if [[ ! -e $qt/.complete ]]; then
     work=$cache/build-$key # an interrupted build goes on where it stopped
     if [[ ! -f $work/build/build.ninja ]]; then
         rm -rf "$work" "$qt"
-        mkdir -p "$work"
-        (cd "$work" && apt-get source --only-source "qt6-base=$qt_version")
-        source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
-        for patch in "${patches[@]}"; do
-            patch -d "$source" -p1 <"$patch"
-        done
+        source=$work/qtbase
+        copy_qt_source "$source" "${patches[@]}"
         cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
             -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
     fi
