@@ -24,4 +24,7 @@ if(NOT PIPFALL_SANITIZE)
     # The Windows build, when scripts/windows.sh has made one, under Wine beside this build's
     # pipfall-replay.
     pipfall_script_test(windows_build 900 ${tests}/windows_check.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+    # The web build, when scripts/web.sh has made one: its replay driver under node beside
+    # this build's, and its page in headless Chromium.
+    pipfall_script_test(web_build 900 ${tests}/web_check.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
 endif()
