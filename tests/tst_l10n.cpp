@@ -20,9 +20,11 @@
 #include "ui/tablelayout.h"
 #include "ui/widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBitmap>
 #include <QDebug>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -135,15 +137,53 @@ QStringList lostOnTour(ReplayEngine& engine, const QString& code,
     return lost;
 }
 
-// The text of the message box the game shows, and its button's: "Text. [OK]". The box shows
-// no icon, and keeps no room for one: the text stands as far from the left edge as from the
-// right.
+// The toolkit's own box for text, with no icon and the column it keeps for one taken out.
+std::unique_ptr<QMessageBox> toolkitBox(const QString& text) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::NoIcon, u"Pipfall"_s, text, QMessageBox::Ok);
+    box->button(QMessageBox::Ok)->setIcon(QIcon());
+    auto* grid = static_cast<QGridLayout*>(box->layout());
+    for (int i = grid->count(); i-- > 0;) {
+        if (grid->itemAt(i)->spacerItem() != nullptr)
+            delete grid->takeAt(i);
+    }
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (label->text() == text) {
+            grid->removeWidget(label);
+            grid->addWidget(label, 0, 0, 1, 2);
+        }
+    }
+    return box;
+}
+
+// The text of the message box the game shows, and its button's: "Text. [OK]", then what is
+// wrong with the box. It shows no icon and keeps no room for one: the text stands as far from
+// the left edge as from the right. It is drawn to the pixel as the toolkit's own box drawn so,
+// and a screen reader hears what it hears of that one. It is the modal "Pipfall" box with one
+// button, the default, which has the focus.
 QString boxShown(const QString& text) {
-    const std::unique_ptr<QMessageBox> box = QtMessageBox::messageBox(text, nullptr);
+    const std::unique_ptr<PlainMessageBox> box = QtMessageBox::messageBox(text, nullptr);
     box->show();
-    const QRect r = box->findChild<QLabel*>(u"qt_msgbox_label"_s)->geometry();
-    const QString margins = r.left() == box->width() - 1 - r.right() ? "" : " (uneven margins)";
-    return box->text() + " [" + box->button(QMessageBox::Ok)->text() + ']' + margins;
+    const QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
+    QString shown = box->text() + " [" + buttons.value(0)->text() + ']';
+    const QRect r = box->findChild<QLabel*>()->geometry();
+    if (r.left() != box->width() - 1 - r.right())
+        shown += " (uneven margins)";
+    const std::unique_ptr<QMessageBox> toolkit = toolkitBox(text);
+    toolkit->show();
+    if (box->grab().toImage() != toolkit->grab().toImage())
+        shown += " (drawn otherwise)";
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(box.get());
+    QAccessibleInterface* toolkitHeard = QAccessible::queryAccessibleInterface(toolkit.get());
+    const auto texts = {QAccessible::Name, QAccessible::Description, QAccessible::Value};
+    if (heard->role() != toolkitHeard->role() ||
+        std::any_of(texts.begin(), texts.end(),
+                    [&](auto t) { return heard->text(t) != toolkitHeard->text(t); }))
+        shown += " (heard otherwise)";
+    if (box->windowTitle() != u"Pipfall" || !box->isModal() || buttons.size() != 1 ||
+        !buttons[0]->isDefault() || box->focusWidget() != buttons[0])
+        shown += " (not the modal box with OK)";
+    return shown;
 }
 
 } // namespace
@@ -313,6 +353,35 @@ private slots:
         QVERIFY(QDir::setCurrent(built));
         shown.replace(u"HERE"_s, QDir::toNativeSeparators(here.path()));
         QCOMPARE(text, shown.replace(u"DATA"_s, QDir::toNativeSeparators(installed.path())));
+    }
+
+    // The message box as the toolkit draws it for a long text, which wraps, and for one of two
+    // lines; and each key that answers it presses OK.
+    void messageBoxKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Return") << int(Qt::Key_Return) << QString(text::OneRollsTooDear);
+        QTest::newRow("Space, two lines") << int(Qt::Key_Space) << u"One line.\nA longer line."_s;
+        QTest::newRow("Escape, wrapped")
+            << int(Qt::Key_Escape) << QString(text::ReBetStands).repeated(3);
+    }
+    void messageBoxKeys() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QCOMPARE(boxShown(text), text + " [OK]");
+        bool pressed = false;
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<PlainMessageBox*>(QApplication::activeModalWidget());
+            QWidget* ok = box->focusWidget();
+            connect(qobject_cast<QPushButton*>(ok), &QPushButton::clicked, [&] { pressed = true; });
+            QTest::keyClick(ok, Qt::Key(key));
+            closed = !box->isVisible();
+            box->done(0);
+        });
+        QtMessageBox messages;
+        QCOMPARE(messages.show(text), 1);
+        QVERIFY(pressed && closed);
     }
 
     // Captions wrap into the lines the player sees, blanks as the captions set them.
