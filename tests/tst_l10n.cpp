@@ -1,19 +1,18 @@
 // The game's texts as drawn, in the player's language: every caption the table shows in
 // English, German and French fits its widget at the widget's font; captions wrap as the
-// player sees them, and the message box keeps even margins; each translation is complete and
-// built into the program; and the locale chooses the language.
+// player sees them, and the message box is drawn as the toolkit draws its own, with even
+// margins; each translation is complete and built into the program; and the locale chooses
+// the language. (A die picture's fault in German is tst_replay's.)
 
 #include "replay/replay.h"
 #include "support/captionink.h"
 #include "support/moves.h"
 #include "support/rows.h"
-#include "table/die.h"
 #include "table/startup.h"
 #include "table/table.h"
 #include "ui/announcement.h"
 #include "ui/frmcpf.h"
 #include "ui/language.h"
-#include "ui/picturefiles.h"
 #include "ui/qtmessagebox.h"
 #include "ui/secondarywindows.h"
 #include "ui/tabledrawing.h"
@@ -30,9 +29,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -297,60 +294,6 @@ private slots:
             QVERIFY2(help.contains(captionOf(table.widget(button))), button);
         const QStringList lost = lostOnTour(engine, code, {&rules, &computer});
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
-    }
-
-    // A German player whose die picture cannot be read reads the game's message box in
-    // German, the reason included: missing from both folders, or the installed copy spoilt.
-    void spoiltPictureInGerman_data() {
-        QTest::addColumn<bool>("installedCopy");
-        QTest::addColumn<QString>("shown");
-        const QString start = u"Das Würfelbild „imgdie4.bmp“ lässt sich im Ordner „HERE“ nicht "
-                              u"lesen: "_s;
-        const QString end = u". Es wurde nicht gewürfelt und keine Wette abgerechnet."_s;
-        QTest::newRow("missing from both")
-            << false << start + u"die Datei fehlt, dort und im Ordner „DATA“"_s + end;
-        QTest::newRow("installed copy cut short")
-            << true
-            << start +
-                   u"es fehlt dort, und die Kopie im Ordner „DATA“ ist unbrauchbar: die Datei "
-                   u"ist unvollständig: sie enthält nur 1000 der 4734 Bytes ihres Bildes"_s +
-                   end;
-    }
-    void spoiltPictureInGerman() {
-        QFETCH(bool, installedCopy);
-        QFETCH(QString, shown);
-        const QString built = QDir::currentPath();
-        QTemporaryDir here, installed;
-        for (int face = 1; face <= 6; ++face)
-            QVERIFY(QFile::copy(dieFileName(face), here.filePath(dieFileName(face))));
-        if (installedCopy) {
-            QVERIFY(QFile::copy(dieFileName(4), installed.filePath(dieFileName(4))));
-            QVERIFY(QFile(installed.filePath(dieFileName(4))).resize(1000));
-        }
-        QVERIFY(QDir::setCurrent(here.path()));
-        const GameLanguage german(u"de"_s);
-        struct Four final : DieSource {
-            void randomize() override {}
-            std::optional<float> next() override { return 0.55f; }
-        } four;
-        FilePictureLoader pictures(installed.path());
-        QtMessageBox messages;
-        Platform platform{four, pictures, messages};
-        FrmCPF window(platform);
-        messages.setParentWindow(&window);
-        QVERIFY(QFile::remove(dieFileName(4)));
-        QString text;
-        QTimer::singleShot(0, [&text] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                box->accept();
-            }
-        });
-        window.table().controls().udBet.stepUp();
-        window.table().controls().cmdRoll.Click.raise();
-        QVERIFY(QDir::setCurrent(built));
-        shown.replace(u"HERE"_s, QDir::toNativeSeparators(here.path()));
-        QCOMPARE(text, shown.replace(u"DATA"_s, QDir::toNativeSeparators(installed.path())));
     }
 
     // The message box as the toolkit draws it for a long text, which wraps, and for one of two
