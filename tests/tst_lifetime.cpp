@@ -63,15 +63,10 @@ private slots:
             QVERIFY(window.announcer()->text().contains(u"New bankroll."_s));
     }
 
-    // The window deletes its table before its widgets (its members go before its children),
-    // and a Help window its controls before its widgets: no view touches what it showed.
+    // A Help window deletes its controls before its widgets (its members go before its
+    // children): no view touches what it showed. (The table window, shown with a widget
+    // focused, goes whole at the end of every keys row of tst_accessibility.)
     void windowGoesWhole() {
-        {
-            ReplayEngine engine([](const std::string&) {});
-            QVERIFY2(engine.start(), qPrintable(engine.error()));
-            engine.window()->show();
-            engine.window()->widget(ControlId::cmdRoll)->setFocus();
-        }
         auto rules = std::make_unique<FrmPFrules>();
         rules->show();
         QVERIFY(rules->widget(u"cmdBack"_s) != nullptr);
