@@ -18,10 +18,7 @@ game=${1:?usage: e2e_windows.sh PATH/TO/pipfall}
 source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool xwininfo xprop openbox import convert
 start_xvfb 1280x1024x24
-helper openbox openbox
-# Openbox is ready once it names itself on the root window.
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-within wm_up || fail "openbox did not start: $(cat "$work/openbox.log")"
+start_openbox || fail "openbox did not start: $(cat "$work/openbox.log")"
 
 # opens MENU-KEY ITEM-KEY CAPTION: on the game's table, $window, Alt+MENU-KEY, ITEM-KEY opens
 # the window CAPTION, $help.
