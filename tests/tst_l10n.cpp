@@ -242,12 +242,11 @@ private slots:
                 marked.push_back(text);
             for (const ControlDescription& control : kTableControls)
                 marked.push_back(control.startUp.caption);
-            for (std::span<const WidgetRow> rows :
-                 {kRulesLayout.widgets, kComputerGameLayout.widgets})
-                for (const WidgetRow& row : rows)
-                    marked.push_back(row.caption);
-            for (const WindowLayout* window : {&kRulesLayout, &kComputerGameLayout})
+            for (const WindowLayout* window : {&kRulesLayout, &kComputerGameLayout}) {
                 marked.insert(marked.end(), {window->caption, window->exitCaption});
+                for (const WidgetRow& row : window->widgets)
+                    marked.push_back(row.caption);
+            }
             for (const text::Text& text : marked)
                 if (QString::fromUtf8(text.source).contains(QRegularExpression("[A-Za-z]")))
                     QVERIFY2(!built.translate(text.context, text.source).isEmpty(), text.source);

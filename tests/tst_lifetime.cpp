@@ -35,14 +35,11 @@ private slots:
         QVERIFY(engine.runLine(u"die 6"_s, 1));
         FrmCPF& window = *engine.window();
         QPointer<QWidget> bankroll = window.widget(ControlId::lblBankroll);
-        if (part == u"widgets")
-            delete window.centralWidget();
-        else if (part == u"bankroll label")
-            delete bankroll;
-        else if (part == u"announcer")
-            delete window.announcer();
-        else
-            delete window.menuBar();
+        const QHash<QString, QObject*> parts = {{u"widgets"_s, window.centralWidget()},
+                                                {u"bankroll label"_s, bankroll},
+                                                {u"announcer"_s, window.announcer()},
+                                                {u"menus"_s, window.menuBar()}};
+        delete parts.value(part);
         TableControls& w = window.table().controls();
         w.udBet.stepUp();
         w.cmdRoll.Click.raise();
