@@ -2,10 +2,12 @@
 
 #include <QImage>
 
-namespace {
-
 QColor rowColour(std::int32_t rgb, QColor fallback) {
     return rgb == kDefaultColour ? fallback : QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+Font rowFont(const FontRow& font) {
+    return {QString::fromLatin1(font.face), font.size, font.bold};
 }
 
 void loadStartUp(const StartUp& row, AnyControl control) {
@@ -13,7 +15,7 @@ void loadStartUp(const StartUp& row, AnyControl control) {
         Overloaded{
             [&row](Label* label) {
                 label->setCaption(row.caption);
-                label->setFont({QString::fromLatin1(row.font.face), row.font.size, row.font.bold});
+                label->setFont(rowFont(row.font));
                 label->setBackColor(rowColour(row.back, colour::Grey));
                 label->setForeColor(rowColour(row.fore, Qt::black));
             },
@@ -34,8 +36,6 @@ void loadStartUp(const StartUp& row, AnyControl control) {
     shown.setVisible(row.shown & Visible);
     shown.setEnabled(row.shown & Enabled);
 }
-
-} // namespace
 
 void loadStartUpState(TableControls& w) {
     for (std::size_t i = 0; i < kTableControls.size(); ++i) {

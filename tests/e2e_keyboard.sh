@@ -29,10 +29,7 @@ bus_up() { dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/fr
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true; }
 within bus_up || fail "the AT-SPI bus did not start: $(cat "$work/bus.log")"
 helper registry /usr/libexec/at-spi2-registryd
-helper openbox openbox
-# Openbox is ready once it names itself on the root window.
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-within wm_up || echo "note: openbox did not start, the game goes on without it: $(cat "$work/openbox.log")"
+start_openbox || echo "note: openbox did not start, the game goes on without it: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 /usr/bin/python3 - "$game" "$work/game.log" <<'EOF' || fail "$(tail -n 5 "$work/game.log")"

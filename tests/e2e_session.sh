@@ -2,7 +2,8 @@
 # Shared by the scripted tests (sourced, bash): a scratch folder $work, clean-up of the game
 # ($game_pid) and the helpers on exit, fail(), skip() (exit status 77), require_tools TOOL...
 # (skips when one is missing), helper NAME COMMAND... (run in the background until the end),
-# start_xvfb SCREEN (Xvfb on a free display, exported as DISPLAY); the checks' reports;
+# start_xvfb SCREEN (Xvfb on a free display, exported as DISPLAY), start_openbox; the checks'
+# reports;
 # starting and stopping the game; what a screenshot shows; and waits for windows, menus, the
 # felt, the die and the end of the game, each with a limit.
 
@@ -60,6 +61,11 @@ start_xvfb() {
     export DISPLAY=":$(head -n 1 "$work/display")"
     within xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb takes no connections on $DISPLAY"
 }
+
+# start_openbox: openbox as the window manager, ready once it names itself on the root window;
+# fails when it does not come.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_openbox() { helper openbox openbox && within wm_up; }
 
 # find_window CAPTION [SECONDS]: the visible window captioned exactly that (a pattern), within
 # ten seconds or those given; fails when none comes.

@@ -18,10 +18,7 @@ game=${1:?usage: e2e_windows.sh PATH/TO/pipfall}
 source "$(dirname "$0")/e2e_session.sh"
 require_tools Xvfb xdotool xwininfo xprop openbox import convert
 start_xvfb 1280x1024x24
-helper openbox openbox
-# Openbox is ready once it names itself on the root window.
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-within wm_up || fail "openbox did not start: $(cat "$work/openbox.log")"
+start_openbox || fail "openbox did not start: $(cat "$work/openbox.log")"
 
 # opens MENU-KEY ITEM-KEY CAPTION: on the game's table, $window, Alt+MENU-KEY, ITEM-KEY opens
 # the window CAPTION, $help.
@@ -68,6 +65,10 @@ placed() {
         centred "$2" "$3"
     ok "$1 lies whole on the screen (frame $(frame "$2"))" on_screen "$2"
 }
+# moves WINDOW X Y: moves the window's frame to X,Y and waits until it stands within 50 pixels
+# of there.
+moved() { read -r l t _ < <(frame "$1") && (((l - $2) ** 2 <= 2500 && (t - $3) ** 2 <= 2500)); }
+moves() { xdotool windowmove "$1" "$2" "$3" && within moved "$@"; }
 # corner: the colour of $help near its lower right corner on the screenshot.
 corner() { read -r x y w h < <(placement "$help") && colours $((x + w - 10)) $((y + h - 10)) 1 1; }
 # closes WINDOW KEY: Alt+KEY on the window closes it and leaves the game running.
@@ -91,18 +92,14 @@ closes "$rules" x || fail "Exit did not close only the rules window"
 
 # A table standing partly off the screen, at its lower right: the rules window comes whole
 # onto the screen, against its right and bottom edges, no further from the table's centre.
-xdotool windowmove "$window" 900 700
-moved() { read -r l t _ < <(frame "$window") && ((l >= 850 && t >= 650)); }
-within moved || fail "the table did not move to 900,700 ($(frame "$window"))"
+moves "$window" 900 700 || fail "the table did not move to 900,700 ($(frame "$window"))"
 opens h r "PIPFALL RULES"
 rules=$help
 within on_screen "$rules" "right bottom"
 ok "the rules window comes whole onto the screen at its corner (frame $(frame "$rules"))" \
     on_screen "$rules" "right bottom"
 # The rules window outlives the table; its Exit builds a table centred where it is.
-xdotool windowmove "$rules" 300 200
-moved() { read -r l t _ < <(frame "$rules") && ((l <= 350 && t <= 250)); }
-within moved || fail "the rules window did not move to 300,200 ($(frame "$rules"))"
+moves "$rules" 300 200 || fail "the rules window did not move to 300,200 ($(frame "$rules"))"
 at=$(centre "$rules")
 choose "$window" o x && gone "$window" || fail "Options, Exit did not close the table"
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended with the rules window open"

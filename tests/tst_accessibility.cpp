@@ -42,13 +42,6 @@ struct Played {
         return QAccessible::queryAccessibleInterface(engine.window()->widget(name));
     }
     QString bankroll() { return engine.table().controls().lblBankroll.caption(); }
-    // The window shown and active, as the player has it, for keys and focus.
-    FrmCPF* active() {
-        FrmCPF* window = engine.window();
-        window->show();
-        QApplication::setActiveWindow(window);
-        return QTest::qWaitForWindowActive(window) ? window : nullptr;
-    }
 };
 
 // The fewest pixels a focus mark changes to be seen at a glance: the dotted frame of the
@@ -105,23 +98,19 @@ private slots:
         QFETCH(QString, keys);
         Played t(moves);
         QVERIFY2(t.failure.isEmpty(), qPrintable(t.failure));
-        FrmCPF* window = t.active();
+        FrmCPF* window = activeWindow(t.engine);
         QVERIFY(window != nullptr);
         window->widget(widget)->setFocus();
         QMenuBar* bar = window->menuBar();
         const QImage plain = bar->grab().toImage();
-        const QHash<QChar, QKeyCombination> named = {
-            {u'U', Qt::Key_Up},     {u'D', Qt::Key_Down},        {u'T', Qt::Key_Tab},
-            {u'S', Qt::Key_Space},  {u'R', Qt::Key_Return},      {u'E', Qt::Key_Enter},
-            {u'X', Qt::Key_Escape}, {u'O', Qt::ALT | Qt::Key_O}, {u'B', Qt::ALT | Qt::Key_B}};
         QWidget* target = window->widget(widget);
-        for (QChar key : keys) {
-            if (key == u'P') // pressed through the screen reader's action
+        for (const QString& key : keys.split(u' ')) {
+            const QKeyCombination named = QKeySequence::fromString(key)[0];
+            if (key == u"press") // pressed through the screen reader's action
                 QAccessible::queryAccessibleInterface(target)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             else
-                QTest::keyClick(target, named.value(key).key(),
-                                named.value(key).keyboardModifiers());
+                QTest::keyClick(target, named.key(), named.keyboardModifiers());
             QCoreApplication::processEvents();
             target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                                                        : QApplication::focusWidget();
@@ -151,7 +140,7 @@ private slots:
         QFETCH(QString, moves);
         Played t(moves);
         QVERIFY2(t.failure.isEmpty(), qPrintable(t.failure));
-        FrmCPF* window = t.active();
+        FrmCPF* window = activeWindow(t.engine);
         QVERIFY(window != nullptr);
         QStringList visited;
         QTest::keyClick(window, Qt::Key_Tab);
@@ -168,7 +157,6 @@ private slots:
             focused->clearFocus();
             const QImage plain = focused->grab().toImage();
             focused->setFocus(Qt::TabFocusReason);
-            QCOMPARE(marked.size(), plain.size());
             int changed = 0;
             for (int y = 0; y < marked.height(); ++y)
                 for (int x = 0; x < marked.width(); ++x)

@@ -26,6 +26,7 @@
 
 #include "replay/replay.h"
 #include "replay/state.h"
+#include "support/money.h"
 #include "support/moves.h"
 #include "support/randomplay.h"
 #include "support/rows.h"
@@ -53,10 +54,8 @@ struct Outcome {
 
 QHash<QString, QString> factsOf(const Table& t) {
     QStringList spots;
-    Currency money = t.bankroll() + t.mainBet();
     for (int i = 1; i <= 6; ++i) {
         const OneRollSpot& spot = t.oneRollSpot(i);
-        money += spot.stake;
         if (spot.bet == OneRollSpot::Bet::None)
             spots << (spot.justRolled ? u"*"_s : u"-"_s);
         else
@@ -71,7 +70,7 @@ QHash<QString, QString> factsOf(const Table& t) {
             {"rebetCancelled", QVariant(t.reBetCancelled()).toString()},
             {"oneroll", QString::number(t.oneRollWinner())},
             {"spots", spots.join(u' ')},
-            {"money", money.toText()}};
+            {"money", owned(t).toText()}};
 }
 
 // A value of the replay's record as the facts write it: true, 10, 0.5, a text.

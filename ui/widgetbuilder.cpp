@@ -1,5 +1,6 @@
 #include "ui/widgetbuilder.h"
 
+#include "table/startup.h"
 #include "ui/accessibility.h"
 #include "ui/announcement.h"
 #include "ui/tabledrawing.h"
@@ -15,14 +16,6 @@ namespace {
 QRect pixelRect(const WidgetRow& row) {
     const auto& g = row.geometry;
     return {twipsToPixels(g[0]), twipsToPixels(g[1]), twipsToPixels(g[2]), twipsToPixels(g[3])};
-}
-
-QColor rowColour(std::int32_t rgb, QColor fallback) {
-    return rgb == kDefaultColour ? fallback : QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
-Font rowFont(const WidgetRow& row) {
-    return {QString::fromLatin1(row.font.face), row.font.size, row.font.bold};
 }
 
 Qt::Alignment rowAlignment(const WidgetRow& row) {
@@ -78,12 +71,12 @@ QWidget* makeWidget(const WidgetRow& row, AnyControl control, const WidgetSource
                 return new LabelView(*label, rowAlignment(row), row.flags & Border, parent);
             },
             [&](Button* button) -> QWidget* {
-                return new ButtonView(*button, rowColour(row.back, colour::Grey), rowFont(row),
+                return new ButtonView(*button, rowColour(row.back, colour::Grey), rowFont(row.font),
                                       parent);
             },
             [&](TextBox* box) -> QWidget* {
                 return new TextBoxView(*box, rowColour(row.back, Qt::white),
-                                       rowColour(row.fore, Qt::black), rowFont(row), parent);
+                                       rowColour(row.fore, Qt::black), rowFont(row.font), parent);
             },
             [&](PictureBox* picture) -> QWidget* {
                 return new PictureView(*picture, rowColour(row.back, colour::Grey), source.picture,
@@ -95,13 +88,26 @@ QWidget* makeWidget(const WidgetRow& row, AnyControl control, const WidgetSource
         control);
 }
 
-template <class C> C* own(const WidgetRow& row, std::vector<std::unique_ptr<Control>>& owner) {
+template <class C> C* own(std::vector<std::unique_ptr<Control>>& owner) {
     auto made = std::make_unique<C>();
     C* control = made.get();
     owner.push_back(std::move(made));
-    control->setVisible(row.flags & Visible);
-    control->setEnabled(row.flags & Enabled);
     return control;
+}
+
+AnyControl newControl(Kind kind, std::vector<std::unique_ptr<Control>>& owner) {
+    switch (kind) {
+    case Kind::Label:
+        return own<Label>(owner);
+    case Kind::Button:
+        return own<Button>(owner);
+    case Kind::TextBox:
+        return own<TextBox>(owner);
+    case Kind::UpDown:
+        return own<UpDown>(owner);
+    default:
+        return own<PictureBox>(owner);
+    }
 }
 
 // A label lying above a label with a border leaves that border in view: the bankroll box
@@ -199,33 +205,15 @@ std::vector<QWidget*> buildWidgetRows(std::span<const WidgetRow> rows, QWidget* 
 }
 
 AnyControl makeOwnControl(const WidgetRow& row, std::vector<std::unique_ptr<Control>>& owner) {
-    switch (row.kind) {
-    case Kind::Label: {
-        auto* label = own<Label>(row, owner);
-        label->setCaption(row.caption);
-        label->setFont(rowFont(row));
-        label->setBackColor(rowColour(row.back, colour::Grey));
-        label->setForeColor(rowColour(row.fore, Qt::black));
-        return label;
-    }
-    case Kind::Button: {
-        auto* button = own<Button>(row, owner);
-        button->setCaption(row.caption);
-        return button;
-    }
-    case Kind::TextBox: {
-        auto* box = own<TextBox>(row, owner);
-        box->setText(row.caption);
-        return box;
-    }
-    case Kind::UpDown:
-        return own<UpDown>(row, owner);
-    default: {
-        auto* picture = own<PictureBox>(row, owner);
-        picture->setPicture(QImage(), QStringLiteral("logo"));
-        return picture;
-    }
-    }
+    const AnyControl control = newControl(row.kind, owner);
+    loadStartUp({.caption = row.caption,
+                 .shown = row.flags & (Visible | Enabled),
+                 .font = row.font,
+                 .back = row.back,
+                 .fore = row.fore,
+                 .picture = row.kind == Kind::PictureBox ? "logo" : nullptr},
+                control);
+    return control;
 }
 
 void chainTabOrder(std::span<QWidget* const> widgets) {

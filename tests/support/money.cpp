@@ -5,16 +5,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 Currency owned(const Table& t) {
     Currency total = t.bankroll() + t.mainBet();
     for (int i = 1; i <= 6; ++i)
         total += t.oneRollSpot(i).stake;
     return total;
 }
-
-} // namespace
 
 QString MoneyCheck::play(ReplayEngine& engine, const QString& line, int number) {
     before(engine.table(), engine.facesQueued());

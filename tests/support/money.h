@@ -14,6 +14,9 @@
 class ReplayEngine;
 class Table;
 
+// What the player owns: the bankroll, the main bet and the stakes on the one-roll spots.
+Currency owned(const Table& table);
+
 class MoneyCheck {
 public:
     // Plays a script line on the engine's table with the money checked around it: what is

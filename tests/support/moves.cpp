@@ -53,6 +53,13 @@ std::optional<std::pair<Currency, int>> moneyOf(const QStringList& words) {
 
 } // namespace
 
+FrmCPF* activeWindow(ReplayEngine& engine) {
+    FrmCPF* window = engine.window();
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window) ? window : nullptr;
+}
+
 bool playLine(ReplayEngine& engine, const QString& line, int number) {
     const QStringList words = line.simplified().split(u' ');
     if (words[0] == u"bankroll") {
@@ -62,13 +69,11 @@ bool playLine(ReplayEngine& engine, const QString& line, int number) {
         engine.act(line,
                    [&money](Table& t) { TableSetUp::setMoney(t, money->first, money->second); });
     } else if (words[0] == u"key") {
-        FrmCPF* window = engine.window(); // shown and active, as the player has it
-        window->show();
-        QApplication::setActiveWindow(window);
-        QWidget* widget = window->widget(words[1]);
+        FrmCPF* window = activeWindow(engine);
+        QWidget* widget = window != nullptr ? window->widget(words[1]) : nullptr;
         const QKeyCombination key = QKeySequence::fromString(words[2])[0];
-        if (widget == nullptr || !QTest::qWaitForWindowActive(window))
-            return false; // no such widget, or a window that never became active
+        if (widget == nullptr)
+            return false; // a window that never became active, or no such widget
         widget->setFocus();
         QTest::keyClick(widget, key.key(), key.keyboardModifiers());
     } else if (words[0] == u"assign") {

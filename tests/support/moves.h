@@ -10,10 +10,15 @@
 
 #include <QStringList>
 
+class FrmCPF;
 class ReplayEngine;
 
 // The lines that play the moves, each "roll" unfolded into its dice and clicks.
 QStringList linesOf(const QString& moves);
+
+// The engine's table window shown and active, as the player has it, for keys and focus;
+// nullptr when it never became active.
+FrmCPF* activeWindow(ReplayEngine& engine);
 
 // Plays one line on the engine's table; false when it fails, with the engine's error when the
 // engine ran it.

@@ -13,13 +13,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Weighted so that games run long enough to go over, and now and then break the bank from a
-// bankroll set just short of it, which play alone would take too long to reach.
+// bankroll set just short of it, which play alone would take too long to reach. A '#' stands
+// for a number drawn for the move, 1 to 6; ROLL queues a face when none is queued, and rolls.
 // clang-format off
 constexpr std::array<std::pair<const char*, int>, 22> kMoves = {{
     {"bankroll 99500 bet 500", 1},
     {"ROLL", 12}, {"up udBet", 7}, {"down udBet", 2}, {"click mnumax", 1}, {"click mnuMin", 1},
-    {"click mnuAuto", 1}, {"click cmdOneRoll", 3}, {"UPONEROLL", 8}, {"DOWNONEROLL", 2},
-    {"click cmdEnterOR", 3}, {"click cmdCancelOR", 1}, {"CLICKHOLDER", 3}, {"click mnu20", 1},
+    {"click mnuAuto", 1}, {"click cmdOneRoll", 3}, {"up udOneRoll(#)", 8}, {"down udOneRoll(#)", 2},
+    {"click cmdEnterOR", 3}, {"click cmdCancelOR", 1}, {"click lblOR(#)", 3}, {"click mnu20", 1},
     {"click mnu100", 1}, {"click mnu1000", 1}, {"click mnu5000", 1}, {"click mnuabout", 1},
     {"click cmdokabout", 1}, {"up udOneRoll(6)", 2}, {"up udOneRoll(1)", 2},
     {"click lblOR(6)", 1},
@@ -52,11 +53,8 @@ RandomPlay playRandomly(std::uint64_t seed, long actions) {
                 engine.runLine(script.last(), static_cast<int>(script.size()));
             }
             move = u"click cmdRoll"_s;
-        } else if (move == u"UPONEROLL" || move == u"DOWNONEROLL") {
-            move =
-                (move == u"UPONEROLL" ? u"up udOneRoll("_s : "down udOneRoll(") + number() + u')';
-        } else if (move == u"CLICKHOLDER") {
-            move = u"click lblOR("_s + number() + u')';
+        } else if (move.contains(u'#')) { // on a number drawn for it
+            move.replace(u'#', number());
         }
         script << move;
         QString wrong;

@@ -13,31 +13,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The program's text of that name ("MustBet"), or nothing when there is none. A text with a
-// number in it is also named by its parts around the number: "OneRollWinsBefore" is what
-// comes before it, "OneRollWinsAfter" what follows.
+// The program's text of that name ("MustBet"), or nothing when there is none.
 std::optional<QString> textNamed(const QString& name) {
 #define PIPFALL_TEXT_ENTRY(textName, value) std::pair{QLatin1String(#textName), &text::textName},
     static const std::array entries = {PIPFALL_TEXTS(PIPFALL_TEXT_ENTRY)};
 #undef PIPFALL_TEXT_ENTRY
     for (const auto& [entryName, value] : entries) {
-        const QString text = *value;
         if (name == entryName)
-            return text;
-        if (text.contains(u"%1"_s) && name == entryName + u"Before"_s)
-            return text.section(u"%1"_s, 0, 0);
-        if (text.contains(u"%1"_s) && name == entryName + u"After"_s)
-            return text.section(u"%1"_s, 1);
+            return *value;
     }
     return std::nullopt;
 }
 
-// The text with every ${Name} replaced by the program's text of that name.
+// The text with every ${Name} replaced by the program's text of that name, and ${Name:N} by
+// the text with N for its number.
 QString withTexts(QString text) {
-    static const QRegularExpression name(u"\\$\\{(\\w+)\\}"_s);
+    static const QRegularExpression name(u"\\$\\{(\\w+)(:(\\w+))?\\}"_s);
     for (auto m = name.match(text); m.hasMatch(); m = name.match(text)) {
         const auto found = textNamed(m.captured(1));
-        text.replace(m.capturedStart(), m.capturedLength(), found ? *found : "<no such text>");
+        const QString shown = !found             ? u"<no such text>"_s
+                              : m.hasCaptured(3) ? found->arg(m.captured(3))
+                                                 : *found;
+        text.replace(m.capturedStart(), m.capturedLength(), shown);
     }
     return text;
 }
@@ -58,8 +55,11 @@ QList<QStringList> readRows(const QString& path, int columns) {
         if (cells.size() != columns || row.contains(QRegularExpression(u"%[A-Z]"_s)))
             qFatal("%s: not %d cells, or a %%NAME not let: %s", qPrintable(path), columns,
                    qPrintable(row));
-        for (QString& cell : cells)
-            cell = withTexts(cell.trimmed());
+        for (QString& cell : cells) // \n, \t and \r stand for a line break, a tab, a return
+            cell = withTexts(cell.trimmed())
+                       .replace(u"\\n"_s, u"\n"_s)
+                       .replace(u"\\t"_s, u"\t"_s)
+                       .replace(u"\\r"_s, u"\r"_s);
         rows << cells;
         row = QString();
     };

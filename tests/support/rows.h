@@ -3,8 +3,9 @@
 // Tables of test cases kept as text under tests/: one row a line, the columns separated by
 // " | "; a line indented by four blanks or more goes on with the row above it. Blank lines
 // and lines starting with '#' are skipped. "let NAME = TEXT" makes %NAME stand for TEXT in
-// the lines below it, and ${Name} in a cell stands for the program's text of that name, so
-// that no test retypes a message.
+// the lines below it, and ${Name} in a cell stands for the program's text of that name
+// (${Name:N}: with N for the number in it), so that no test retypes a message; \n, \t and \r
+// stand for a line break, a tab and a carriage return.
 
 #include <QList>
 #include <QStringList>
