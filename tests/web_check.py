@@ -24,7 +24,7 @@ from pathlib import Path
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-LIMIT = 40  # seconds any one awaited state may take, on the slowest machine
+LIMIT = 120  # seconds any one awaited state may take, on the slowest machine
 web, assets, work = (Path(p) for p in sys.argv[1:4])
 failures = []
 
