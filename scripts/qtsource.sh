@@ -68,3 +68,29 @@ copy_qt_source() {
         patch -d "$destination" -p1 <"$patch"
     done
 }
+
+# build_qt PREFIX WORK JOBS PATCH... -- CMAKE_OPTION...: builds qtbase into PREFIX once, from
+# a copy of its source with the patches, configured with the options, in WORK (where an
+# interrupted build goes on where it stopped); does nothing when PREFIX holds a complete build.
+build_qt() {
+    local prefix=$1 work=$2 jobs=$3 patches=()
+    shift 3
+    while [[ $1 != -- ]]; do
+        patches+=("$1")
+        shift
+    done
+    shift
+    [[ ! -e $prefix/.complete ]] || return 0
+    echo "Building Qt into $prefix (once; half an hour or less)"
+    local start=$SECONDS
+    if [[ ! -f $work/build/build.ninja ]]; then
+        rm -rf "$work" "$prefix"
+        copy_qt_source "$work/qtbase" "${patches[@]}"
+        cmake -S "$work/qtbase" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" "$@"
+    fi
+    cmake --build "$work/build" -j "$jobs"
+    cmake --install "$work/build"
+    rm -rf "$work"
+    touch "$prefix/.complete"
+    echo "Qt built in $((SECONDS - start)) s"
+}

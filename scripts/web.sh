@@ -77,22 +77,7 @@ patches=("$top"/packaging/web/qtbase-*.patch)
 key=$( (echo "$qt_version" "$emscripten_version" "${qt_options[*]}"; cat "${patches[@]}") |
     sha256sum | cut -c1-12)
 qt=$cache/qt-${qt_version%%[-+]*}-$key
-if [[ ! -e $qt/.complete ]]; then
-    echo "Building Qt $qt_version for WebAssembly into $qt (once; about half an hour)"
-    start=$SECONDS
-    work=$cache/build-$key # an interrupted build goes on where it stopped
-    if [[ ! -f $work/build/build.ninja ]]; then
-        rm -rf "$work" "$qt"
-        copy_qt_source "$work/qtbase" "${patches[@]}"
-        cmake -S "$work/qtbase" -B "$work/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$qt" \
-            "${qt_options[@]}"
-    fi
-    cmake --build "$work/build" -j "$jobs"
-    cmake --install "$work/build"
-    rm -rf "$work"
-    touch "$qt/.complete"
-    echo "Qt built in $((SECONDS - start)) s"
-fi
+build_qt "$qt" "$cache/build-$key" "$jobs" "${patches[@]}" -- "${qt_options[@]}"
 ! $qt_only || exit 0
 
 umask 022

@@ -83,23 +83,7 @@ qt_options=(
 patches=("$top"/packaging/windows/qtbase-*.patch)
 key=$( (echo "$qt_version" "${qt_options[*]}"; cat "$toolchain" "${patches[@]}") | sha256sum | cut -c1-12)
 qt=$cache/qt-${qt_version%%[-+]*}-$key
-if [[ ! -e $qt/.complete ]]; then
-    echo "Building Qt $qt_version for Windows into $qt (once; about half an hour)"
-    start=$SECONDS
-    work=$cache/build-$key # an interrupted build goes on where it stopped
-    if [[ ! -f $work/build/build.ninja ]]; then
-        rm -rf "$work" "$qt"
-        source=$work/qtbase
-        copy_qt_source "$source" "${patches[@]}"
-        cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-            -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}"
-    fi
-    cmake --build "$work/build" -j "$jobs"
-    cmake --install "$work/build"
-    rm -rf "$work"
-    touch "$qt/.complete"
-    echo "Qt built in $((SECONDS - start)) s"
-fi
+build_qt "$qt" "$cache/build-$key" "$jobs" "${patches[@]}" -- -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${qt_options[@]}"
 ! $qt_only || exit 0
 
 # Nothing of the machine that builds may reach what the game's build writes: not its umask,
