@@ -94,3 +94,14 @@ build_qt() {
     touch "$prefix/.complete"
     echo "Qt built in $((SECONDS - start)) s"
 }
+
+# build_as_of_last_commit: nothing of the machine that builds reaches what the game's build
+# writes (its umask, time zone, language), and every time stamp is the last commit's
+# (SOURCE_DATE_EPOCH).
+build_as_of_last_commit() {
+    umask 022
+    export TZ=UTC LC_ALL=C.UTF-8
+    unset LANGUAGE
+    SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
+    export SOURCE_DATE_EPOCH
+}

@@ -80,11 +80,7 @@ qt=$cache/qt-${qt_version%%[-+]*}-$key
 build_qt "$qt" "$cache/build-$key" "$jobs" "${patches[@]}" -- "${qt_options[@]}"
 ! $qt_only || exit 0
 
-umask 022
-export TZ=UTC LC_ALL=C.UTF-8
-unset LANGUAGE
-SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
+build_as_of_last_commit
 
 # --- The game ------------------------------------------------------------------------------
 build=$top/build-web

@@ -91,11 +91,7 @@ build_qt "$qt" "$cache/build-$key" "$jobs" "${patches[@]}" -- -DCMAKE_TOOLCHAIN_
 # the linker and objcopy write it into the programs' headers (and their checksums follow),
 # rcc into the resources it builds in, and the files in the installer and the zip carry it.
 # (Qt, above, is built without it: its cache serves every commit.)
-umask 022
-export TZ=UTC LC_ALL=C.UTF-8
-unset LANGUAGE
-SOURCE_DATE_EPOCH=$(git -C "$top" log -1 --format=%ct)
-export SOURCE_DATE_EPOCH
+build_as_of_last_commit
 # A compiler cache told to (ccache's base_dir) would hand the compiler relative file names,
 # which then land in the debug information: the folders are mapped above, not by it.
 export CCACHE_BASEDIR=
