@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Benchmarks (not tests): start-up to the first frame and peak memory of the game against an
 # empty window of the same size, under Xvfb, median of 10 runs each; and pipfall-replay's
-# speed on a 200,000-command script of random valid play, output included; and the random
-# player's long run (bench/randomplay_main.cpp), its speed and resident memory.
+# speed on a 200,000-command script of random valid play, output included; the web build's
+# bytes and first frame in a browser (bench/web.py), when there is a web build; and the
+# random player's long run (bench/randomplay_main.cpp), its speed and resident memory.
 # Usage: bench/run.sh [BUILD_DIR]   (default build/, configured as scripts/play.sh does)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -86,6 +87,16 @@ echo "peak resident memory at start, median of $runs: pipfall $game_kb kB, bare 
 kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null || true
 xvfb_pid=
 unset DISPLAY QT_QPA_PLATFORM
+
+# ---------------------------------------------------------------- the web build
+# Beside the desktop start-up above: the page's bytes and its first frame in headless
+# Chromium, when scripts/web.sh has built dist/web/.
+if [[ -f dist/web/index.html ]]; then
+    /usr/bin/python3 bench/web.py dist/web "$runs"
+    echo "  (the desktop game above: $game_ms ms to its first frame)"
+else
+    echo "web page: not measured, no dist/web/ (scripts/web.sh builds it)"
+fi
 
 # ---------------------------------------------------------------- replay speed
 # Random valid play: every name exists, every roll has its face queued. Fixed seed.
