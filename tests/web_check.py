@@ -258,6 +258,12 @@ try:
     press(driver, "Return")
     screen_changes(driver, box, "web-en-box-closed")
     print("PASS: Return on OK closes the box")
+    # The refusal's handler goes on after OK and gives the table back: Roll Die plays again.
+    after = len(said(driver))
+    click(driver, cx + 672, cy + 176)
+    heard = hear(driver, after, r"^Rolled an? ")
+    check("after the box the table plays on: Roll Die is heard, \"Rolled a\" first",
+          heard[0].startswith("Rolled a"), heard)
 finally:
     driver.quit()
 
